@@ -1,103 +1,129 @@
 // Row-sparse Gaussian elimination without pivoting, identical in its results to the dense one.
 #include "SparseSystem.h"
 
-#include <algorithm>
-#include <functional>
+#include <stdexcept>
 
 namespace engine {
 
+namespace {
+
+// Lowest column ≥ from whose bit is set, or `limit` when there is none below it.
+template <size_t Words>
+int nextColumn(const std::array<std::uint64_t, Words>& bits, int from, int limit) {
+    for (int w = from / 64; w < static_cast<int>(Words) && w * 64 < limit; ++w) {
+        std::uint64_t word = bits[static_cast<size_t>(w)];
+        if (w == from / 64)
+            word &= ~std::uint64_t(0) << (from % 64);
+        if (word != 0) {
+            const int c = w * 64 + __builtin_ctzll(word);
+            return c < limit ? c : limit;
+        }
+    }
+    return limit;
+}
+
+// |z| == 0 exactly as √(Re² + Im²) == 0 decides it, without the root.
+bool isZero(Complex z) { return z.real() * z.real() + z.imag() * z.imag() == 0; }
+
+// a − m·v with the operations of the complex product (ac − bd, ad + bc).
+Complex subtractProduct(Complex a, Complex m, Complex v) {
+    const double re = m.real() * v.real() - m.imag() * v.imag();
+    const double im = m.real() * v.imag() + m.imag() * v.real();
+    return {a.real() - re, a.imag() - im};
+}
+
+} // namespace
+
 SparseSystem::SparseSystem() {
-    for (auto& row : m_rows)
-        row.reserve(8);
-    for (auto& row : m_upper)
-        row.reserve(16);
-    m_columns.reserve(N);
-    m_pending.reserve(N);
+    m_upperColumns.resize(static_cast<size_t>(N) * 8);
+    m_upperValues.resize(static_cast<size_t>(N) * 8);
 }
 
 void SparseSystem::clear() {
-    for (auto& row : m_rows)
-        row.clear();
+    for (Row& row : m_rows)
+        row.count = 0;
     m_b.fill(Complex());
 }
 
 Complex* SparseSystem::find(int row, int column) {
-    auto& entries = m_rows[static_cast<size_t>(row)];
-    for (Entry& e : entries) {
-        if (e.first == column)
-            return &e.second;
+    Row& r = m_rows[static_cast<size_t>(row)];
+    for (int k = 0; k < r.count; ++k) {
+        if (r.columns[k] == column)
+            return &r.values[k];
     }
-    entries.emplace_back(column, Complex());
-    return &entries.back().second;
+    if (r.count == RowCapacity)
+        throw std::logic_error("network row holds more entries than the stamps write");
+    r.columns[r.count] = column;
+    r.values[r.count] = Complex();
+    return &r.values[r.count++];
 }
 
 Complex SparseSystem::at(int row, int column) const {
-    for (const Entry& e : m_rows[static_cast<size_t>(row)]) {
-        if (e.first == column)
-            return e.second;
+    const Row& r = m_rows[static_cast<size_t>(row)];
+    for (int k = 0; k < r.count; ++k) {
+        if (r.columns[k] == column)
+            return r.values[k];
     }
     return {};
 }
 
 bool SparseSystem::solve(std::array<Complex, N>& x) {
-    const auto later = std::greater<int>();
+    size_t used = 0;
+    m_upperStart[0] = 0;
     for (int i = 0; i < N; ++i) {
-        m_columns.clear();
-        m_pending.clear();
-        for (const Entry& e : m_rows[static_cast<size_t>(i)]) {
-            m_work[e.first] = e.second;
-            m_present[e.first] = true;
-            m_columns.push_back(e.first);
-            if (e.first < i)
-                m_pending.push_back(e.first);
+        const Row& row = m_rows[static_cast<size_t>(i)];
+        for (int k = 0; k < row.count; ++k) {
+            const int c = row.columns[k];
+            m_work[c] = row.values[k];
+            m_present[static_cast<size_t>(c / 64)] |= std::uint64_t(1) << (c % 64);
         }
-        std::make_heap(m_pending.begin(), m_pending.end(), later);
-        while (!m_pending.empty()) {
-            std::pop_heap(m_pending.begin(), m_pending.end(), later);
-            const int j = m_pending.back();
-            m_pending.pop_back();
-            if (Magnitude(m_work[j]) == 0)
+        // Columns left of the diagonal in increasing order, fill-in included: a pivot row
+        // only adds columns right of its own diagonal, so the scan never misses one.
+        for (int j = nextColumn(m_present, 0, i); j < i; j = nextColumn(m_present, j + 1, i)) {
+            if (isZero(m_work[j]))
                 continue;
-            const auto& pivotRow = m_upper[static_cast<size_t>(j)];
-            const Complex pivot = pivotRow.front().second; // the diagonal comes first
-            if (Magnitude(pivot) == 0)
+            const size_t begin = static_cast<size_t>(m_upperStart[j]);
+            const size_t end = static_cast<size_t>(m_upperStart[j + 1]);
+            const Complex pivot = m_upperValues[begin]; // the diagonal comes first
+            if (isZero(pivot))
                 return false;
             const Complex m = Divide(m_work[j], pivot);
-            m_b[i] = m_b[i] - m * m_b[j];
-            for (size_t k = 1; k < pivotRow.size(); ++k) {
-                const int c = pivotRow[k].first;
-                if (!m_present[c]) {
-                    m_present[c] = true;
+            m_b[i] = subtractProduct(m_b[i], m, m_b[j]);
+            for (size_t k = begin + 1; k < end; ++k) {
+                const int c = m_upperColumns[k];
+                std::uint64_t& word = m_present[static_cast<size_t>(c / 64)];
+                const std::uint64_t bit = std::uint64_t(1) << (c % 64);
+                if (!(word & bit)) {
+                    word |= bit;
                     m_work[c] = Complex();
-                    m_columns.push_back(c);
-                    if (c < i) {
-                        m_pending.push_back(c);
-                        std::push_heap(m_pending.begin(), m_pending.end(), later);
-                    }
                 }
-                m_work[c] = m_work[c] - m * pivotRow[k].second;
+                m_work[c] = subtractProduct(m_work[c], m, m_upperValues[k]);
             }
         }
         // Keep the diagonal and the columns right of it, in ascending order.
-        std::sort(m_columns.begin(), m_columns.end());
-        auto& upper = m_upper[static_cast<size_t>(i)];
-        upper.clear();
-        if (!std::binary_search(m_columns.begin(), m_columns.end(), i))
-            upper.emplace_back(i, Complex()); // the diagonal was not stamped: it is zero
-        for (int c : m_columns) {
-            if (c >= i)
-                upper.emplace_back(c, m_work[c]);
-            m_present[c] = false;
+        if (used + N > m_upperColumns.size()) {
+            m_upperColumns.resize(m_upperColumns.size() * 2);
+            m_upperValues.resize(m_upperValues.size() * 2);
         }
+        if (!(m_present[static_cast<size_t>(i / 64)] & (std::uint64_t(1) << (i % 64)))) {
+            m_upperColumns[used] = i; // the diagonal was not stamped: it is zero
+            m_upperValues[used++] = Complex();
+        }
+        for (int c = nextColumn(m_present, i, N); c < N; c = nextColumn(m_present, c + 1, N)) {
+            m_upperColumns[used] = c;
+            m_upperValues[used++] = m_work[c];
+        }
+        m_present.fill(0);
+        m_upperStart[i + 1] = static_cast<int>(used);
     }
     for (int i = N - 1; i >= 0; --i) {
-        const auto& upper = m_upper[static_cast<size_t>(i)];
+        const size_t begin = static_cast<size_t>(m_upperStart[i]);
         Complex s = m_b[i];
-        for (size_t k = upper.size() - 1; k >= 1; --k)
-            s = s - upper[k].second * x[upper[k].first];
-        if (Magnitude(upper.front().second) == 0)
+        for (size_t k = static_cast<size_t>(m_upperStart[i + 1]) - 1; k > begin; --k)
+            s = subtractProduct(s, m_upperValues[k], x[m_upperColumns[k]]);
+        if (isZero(m_upperValues[begin]))
             return false;
-        x[i] = Divide(s, upper.front().second);
+        x[i] = Divide(s, m_upperValues[begin]);
     }
     return true;
 }

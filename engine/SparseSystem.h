@@ -3,7 +3,7 @@
 #pragma once
 
 #include <array>
-#include <utility>
+#include <cstdint>
 #include <vector>
 
 #include "ComplexMath.h"
@@ -18,9 +18,11 @@ namespace engine {
 // - only the pivot row's columns right of its diagonal are applied (the dense solver also
 //   updates columns that the elimination has already passed; those never reach x);
 // - back substitution visits each row's columns in decreasing order.
+// All storage is allocated once; a point costs a few thousand complex operations.
 class SparseSystem {
 public:
     static constexpr int N = loop::Count;
+    static constexpr int RowCapacity = 16; // entries a stamp writes into one row, at most
 
     SparseSystem();
 
@@ -36,17 +38,24 @@ public:
     bool solve(std::array<Complex, N>& x);
 
 private:
-    using Entry = std::pair<int, Complex>;
+    struct Row {
+        int count = 0;
+        std::array<int, RowCapacity> columns{};
+        std::array<Complex, RowCapacity> values{};
+    };
     Complex* find(int row, int column);
 
-    std::array<std::vector<Entry>, N> m_rows;   // assembled rows, any column order
-    std::array<std::vector<Entry>, N> m_upper;  // reduced rows: columns ≥ diagonal, ascending
+    std::array<Row, N> m_rows;            // assembled rows, in stamp order
     std::array<Complex, N> m_b{};
-    // Scratch of the row being reduced.
+    // Reduced rows, one after the other: row i holds its diagonal and the columns right of
+    // it, ascending, at m_upperColumns/m_upperValues[m_upperStart[i] .. m_upperStart[i+1]).
+    std::array<int, N + 1> m_upperStart{};
+    std::vector<int> m_upperColumns;
+    std::vector<Complex> m_upperValues;
+    // Scratch of the row being reduced: its values and a bit per column holding a value.
+    static constexpr int Words = (N + 63) / 64;
     std::array<Complex, N> m_work{};
-    std::array<bool, N> m_present{};
-    std::vector<int> m_columns;
-    std::vector<int> m_pending; // min-heap of columns left of the diagonal still to visit
+    std::array<std::uint64_t, Words> m_present{};
 };
 
 } // namespace engine
