@@ -14,6 +14,7 @@ struct WindowGeometry {
     int height = 0;
     int width = 0;
     int state = 0; // 0 normal, 1 minimised, 2 maximised
+    bool operator==(const WindowGeometry&) const = default;
 };
 
 // Current value of every input control: the text of each edit box (UTF-8, exactly as typed),
