@@ -99,23 +99,27 @@ void BM_SolveFast(benchmark::State& state) {
 BENCHMARK(BM_SolveFast)->Unit(benchmark::kMicrosecond);
 
 // The special functions of one frequency point: four Jinc and eight BesselJ calls.
+// The special functions of one frequency point: four Jinc and eight BesselJ calls; argument 0
+// recursive, 1 tabled.
 void BM_SpecialFunctions(benchmark::State& state) {
+    const auto evaluation = state.range(0) == 0 ? engine::SeriesEvaluation::Recursive
+                                                : engine::SeriesEvaluation::Tabled;
     double x = 0.3;
     for (auto _ : state) {
         double sum = 0;
         for (int i = 0; i < 4; ++i) {
-            sum += engine::Jinc(x + i);
-            sum += engine::BesselJ(0, x + i) + engine::BesselJ(2, x + i);
+            sum += engine::Jinc(x + i, evaluation);
+            sum += engine::BesselJ(0, x + i, evaluation) + engine::BesselJ(2, x + i, evaluation);
         }
         benchmark::DoNotOptimize(sum);
     }
 }
-BENCHMARK(BM_SpecialFunctions)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SpecialFunctions)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_RunStraightforward(benchmark::State& state) {
     const engine::SimulationInput in = defaultInput();
     for (auto _ : state)
-        benchmark::DoNotOptimize(engine::Simulate(in, {}, {engine::SolverKind::Reference, false, {}}));
+        benchmark::DoNotOptimize(engine::Simulate(in, {}, {engine::SolverKind::Reference, false, {}, engine::SeriesEvaluation::Recursive}));
 }
 BENCHMARK(BM_RunStraightforward)->Unit(benchmark::kMillisecond);
 

@@ -19,7 +19,7 @@ Complex mechanical(const DriverModel& d, double omega) {
 
 void ComputeAcousticElements(const SimulationInput& in, const DriverParameters& drivers,
                              const Contour& contour, const Enclosure& en, double omega,
-                             NetworkElements& e) {
+                             NetworkElements& e, SeriesEvaluation series) {
     const double k = omega / SoundSpeed;
     const double rhoOmega = AirDensity * omega; // jωρ = (0, ρω)
     const double L = in.L;
@@ -35,10 +35,10 @@ void ComputeAcousticElements(const SimulationInput& in, const DriverParameters& 
 
     // Radiation of the openings.
     const double rM = std::sqrt(in.AM / ModelPi);
-    e.Zr_M = RadiationImpedance(rM, contour.ContourArea[100], k);
-    e.Zr_T2 = in.CBRK2 ? Complex() : RadiationImpedance(drivers.a2, Sd2, k);
-    e.Zr_BR = RadiationImpedance(en.rBR, en.ABR, k);
-    e.Zr_ET = RadiationImpedance(en.rET, en.AET, k);
+    e.Zr_M = RadiationImpedance(rM, contour.ContourArea[100], k, series);
+    e.Zr_T2 = in.CBRK2 ? Complex() : RadiationImpedance(drivers.a2, Sd2, k, series);
+    e.Zr_BR = RadiationImpedance(en.rBR, en.ABR, k, series);
+    e.Zr_ET = RadiationImpedance(en.rET, en.AET, k, series);
 
     // Damping resistances, growing in proportion to ω.
     for (int n = 0; n < 100; ++n) {

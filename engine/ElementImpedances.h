@@ -7,6 +7,7 @@
 #include "Enclosure.h"
 #include "NetworkElements.h"
 #include "SimulationInput.h"
+#include "SpecialFunctions.h"
 
 namespace engine {
 
@@ -16,6 +17,7 @@ namespace engine {
 // resistance β·(length/area)·ω/628.
 void ComputeAcousticElements(const SimulationInput& input, const DriverParameters& drivers,
                              const Contour& contour, const Enclosure& enclosure, double omega,
-                             NetworkElements& e);
+                             NetworkElements& e,
+                             SeriesEvaluation series = SeriesEvaluation::Tabled);
 
 } // namespace engine

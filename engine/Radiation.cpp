@@ -8,10 +8,10 @@
 
 namespace engine {
 
-Complex RadiationImpedance(double a, double A, double k) {
+Complex RadiationImpedance(double a, double A, double k, SeriesEvaluation evaluation) {
     double ka = k * a;
     double z0 = AirDensity * SoundSpeed / A;
-    return {z0 * (1 - Jinc(2 * ka)), z0 * StruveH1(2 * ka) / ka};
+    return {z0 * (1 - Jinc(2 * ka, evaluation)), z0 * StruveH1(2 * ka, evaluation) / ka};
 }
 
 double SpaceFactor(double a, double omega, int placementIndex) {

@@ -4,13 +4,16 @@
 
 #include <complex>
 
+#include "SpecialFunctions.h"
+
 namespace engine {
 
 using Complex = std::complex<double>;
 
 // Acoustic radiation impedance [Pa·s/m³] of a piston of radius a [m] and area A [m²] at wave
 // number k: (ρc/A)·(1 − Jinc(2ka)) + j·(ρc/A)·StruveH1(2ka)/ka.
-Complex RadiationImpedance(double a, double A, double k);
+Complex RadiationImpedance(double a, double A, double k,
+                           SeriesEvaluation evaluation = SeriesEvaluation::Tabled);
 
 // Placement weight of an opening of radius a at angular frequency ω: for "Free" and "Floor"
 // (placement index 0 or 1) 0.5 + 0.3·(ka)^4/((ka)^4 + 1), rising from 0.5 to 0.8; 1 otherwise.

@@ -204,7 +204,8 @@ SimulationResult Simulate(const SimulationInput& in, const ResultRows& previousS
         result.rows.f[i] = f;
         const double omega = 2 * ModelPi * f;
         ComputeElectricalElements(in, result.drivers, f, omega, elements);
-        ComputeAcousticElements(in, result.drivers, result.contour, en, omega, elements);
+        ComputeAcousticElements(in, result.drivers, result.contour, en, omega, elements,
+                                options.series);
         bool solved;
         if (dense) {
             dense->clear();

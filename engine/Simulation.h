@@ -11,6 +11,7 @@
 #include "Notice.h"
 #include "ResultRows.h"
 #include "SimulationInput.h"
+#include "SpecialFunctions.h"
 
 namespace engine {
 
@@ -20,9 +21,10 @@ enum class SolverKind {
 };
 
 struct SimulationOptions {
-    SolverKind solver = SolverKind::Reference;
+    SolverKind solver = SolverKind::Fast;
     bool buildTables = true;                 // contour.txt and data.txt content
     std::function<void(int)> progress;       // 10 … 90 during the sweep
+    SeriesEvaluation series = SeriesEvaluation::Tabled;
 };
 
 struct SimulationResult {
