@@ -10,5 +10,5 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x build/app/velmora ]; then
     exec build/app/velmora "$@"
 fi
 out=${VELMORA_OUT:-velmora-out}
-build/cli/velmora-sim run --out "$out"
+build/cli/velmora-sim run examples/frontloaded.vmx --out "$out"
 echo "No display: ran the example headless; tables written to $out/contour.txt and $out/data.txt"

@@ -1,0 +1,171 @@
+// Runs the real velmora-sim binary on small projects and checks its files and exit statuses.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_dir = fs::temp_directory_path() /
+                ("velmora-cli-" + std::to_string(::getpid()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    Outcome sim(const std::string& args) {
+        const fs::path out = m_dir / "stdout.txt";
+        const fs::path err = m_dir / "stderr.txt";
+        const std::string command = std::string(VELMORA_SIM) + " " + args + " >" + out.string() +
+                                    " 2>" + err.string();
+        const int raw = std::system(command.c_str());
+        Outcome o;
+        o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        o.out = readFile(out);
+        o.err = readFile(err);
+        return o;
+    }
+
+    // A project: the start-up save with some lines replaced ("key=value" → "key=new").
+    fs::path project(const std::string& name,
+                     const std::vector<std::pair<std::string, std::string>>& replacements) {
+        const fs::path path = m_dir / name;
+        EXPECT_EQ(sim("new " + path.string()).status, 0);
+        std::string bytes = readFile(path);
+        for (const auto& [from, to] : replacements) {
+            const size_t at = bytes.find("\r\n" + from + "\r\n");
+            EXPECT_NE(at, std::string::npos) << from;
+            if (at != std::string::npos)
+                bytes.replace(at + 2, from.size(), to);
+        }
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+
+    fs::path m_dir;
+};
+
+TEST_F(CliTest, HelpDocumentsCommandsAndExitStatuses) {
+    const Outcome o = sim("--help");
+    EXPECT_EQ(o.status, 0);
+    for (const char* text : {"run", "check", "new", "Exit status", "3 the input check", "4 the run"})
+        EXPECT_NE(o.out.find(text), std::string::npos) << text;
+}
+
+TEST_F(CliTest, BadArgumentsAndUnreadablePathsGiveStatus2) {
+    EXPECT_EQ(sim("").status, 2);
+    EXPECT_EQ(sim("frobnicate").status, 2);
+    EXPECT_EQ(sim("run").status, 2); // no --out
+    EXPECT_EQ(sim("run " + (m_dir / "missing.vmx").string() + " --out " + m_dir.string()).status, 2);
+    EXPECT_EQ(sim("run " + m_dir.string() + " --out " + (m_dir / "o").string()).status, 2);
+    EXPECT_EQ(sim("check").status, 2);
+    EXPECT_EQ(sim("new " + (m_dir / "no" / "such" / "folder" / "x.vmx").string()).status, 2);
+    const Outcome solver = sim("run --out " + m_dir.string() + " --solver magic");
+    EXPECT_EQ(solver.status, 2);
+    EXPECT_NE(solver.err.find("magic"), std::string::npos);
+}
+
+TEST_F(CliTest, CheckPrintsEveryControlThenMessagesThenValidity) {
+    const fs::path p = project("p.vmx", {{"Gleichstromwiderstand=8", "Gleichstromwiderstand=6,5"}});
+    const Outcome o = sim("check " + p.string());
+    ASSERT_EQ(o.status, 0);
+    for (const char* line :
+         {"EditRdc=6.5\n", "CBKontur=0\n", "CBAK=0\n", "FWGrid[3,1]=\n", "MinMaxGrid[0,8]=0\n",
+          "CheckListAuto[8]=1\n", "OptionGrid[1,0]=100\n", "RGTreiber2=0\n"})
+        EXPECT_NE(o.out.find(line), std::string::npos) << line;
+    EXPECT_EQ(o.out.substr(o.out.size() - 14), "InputsValid=1\n");
+}
+
+TEST_F(CliTest, RunWritesTablesWithBackupAndReport) {
+    const fs::path p = project("p.vmx", {});
+    const fs::path out = m_dir / "out";
+    ASSERT_EQ(sim("run " + p.string() + " --out " + out.string()).status, 0);
+    const std::string data = readFile(out / "data.txt");
+    EXPECT_EQ(data.rfind("f\tSPL\tZel\tx1\tSPLmax\tPmax\tZreal\tZimag\tx2\tPmax2\tPhi_a\r\n", 0), 0u);
+    EXPECT_EQ(readFile(out / "contour.txt").rfind("x [m]\tA [cm\xB2]", 0), 0u);
+    const std::string report = readFile(out / "report.txt");
+    EXPECT_NE(report.find("Cms = 1.058 mm/N\r\n"), std::string::npos);
+    EXPECT_NE(report.find("Vtot = "), std::string::npos);
+    EXPECT_FALSE(fs::exists(out / "data.bak"));
+    ASSERT_EQ(sim("run " + p.string() + " --out " + out.string()).status, 0);
+    EXPECT_EQ(readFile(out / "data.bak"), data);
+}
+
+TEST_F(CliTest, BothSolversWriteTheSameTables) {
+    const fs::path p = project("p.vmx", {{"GroupIndex=0", "GroupIndex=1"}, {"AK=0", "AK=1"},
+                                         {"Vab=0", "Vab=5"}, {"fab=0", "fab=90"}});
+    ASSERT_EQ(sim("run " + p.string() + " --out " + (m_dir / "a").string()).status, 0);
+    ASSERT_EQ(sim("run " + p.string() + " --out " + (m_dir / "b").string() + " --solver reference")
+                  .status,
+              0);
+    EXPECT_EQ(readFile(m_dir / "a" / "data.txt"), readFile(m_dir / "b" / "data.txt"));
+}
+
+TEST_F(CliTest, RefusedCheckGivesStatus3WithItsMessages) {
+    // Driver 1 beyond the end of a 1.2 m horn.
+    const fs::path p = project("p.vmx", {{"SP=0", "SP=2"}});
+    const Outcome o = sim("run " + p.string() + " --out " + (m_dir / "out").string());
+    EXPECT_EQ(o.status, 3);
+    EXPECT_NE(o.err.find("Input Position driver1 not allowed!"), std::string::npos);
+    EXPECT_FALSE(fs::exists(m_dir / "out" / "data.txt"));
+}
+
+TEST_F(CliTest, RunRefusingADivisionByZeroGivesStatus4AndNoTables) {
+    // A zero Qes is reported by the check without blocking; the run must refuse it.
+    const fs::path p = project("p.vmx", {{"elektrische G\xFCte=0.71", "elektrische G\xFCte=0"}});
+    const Outcome o = sim("run " + p.string() + " --out " + (m_dir / "out").string());
+    EXPECT_EQ(o.status, 4);
+    EXPECT_NE(o.err.find("Qes"), std::string::npos);
+    EXPECT_FALSE(fs::exists(m_dir / "out" / "data.txt"));
+}
+
+TEST_F(CliTest, ManualSimulationRangeIsUsedOnTheFirstRun) {
+    const fs::path p =
+        project("p.vmx", {{"auto 9=1", "auto 9=0"}, {"min 9=0", "min 9=100"}, {"max 9=0", "max 9=1000"}});
+    ASSERT_EQ(sim("run " + p.string() + " --out " + (m_dir / "out").string()).status, 0);
+    const std::string data = readFile(m_dir / "out" / "data.txt");
+    const size_t third = data.find("\r\n", data.find("\r\n") + 2) + 2;
+    EXPECT_EQ(data.substr(third, 7), "100.00\t");
+}
+
+TEST_F(CliTest, JunkProjectsLoadDefaultsWithoutCrashing) {
+    const std::string cases[] = {
+        std::string("\0\xff\xfe[[[=\n=\r\n[Horn\nKontur=abc\n", 24),
+        "[Horn]\r\nKontur=99\r\nHornl\xE4nge=-5\r\n",
+        std::string(20000, 'x') + "\r\n[Achsen]\r\nfAufl=1e99\r\n",
+    };
+    int index = 0;
+    for (const std::string& bytes : cases) {
+        const fs::path p = m_dir / ("junk" + std::to_string(index++) + ".vmx");
+        std::ofstream(p, std::ios::binary) << bytes;
+        const Outcome o = sim("run " + p.string() + " --out " + (m_dir / "out").string());
+        EXPECT_TRUE(o.status == 0 || o.status == 3 || o.status == 4) << index << ": " << o.err;
+        EXPECT_EQ(sim("check " + p.string()).status, 0) << index;
+    }
+}
+
+} // namespace
