@@ -127,6 +127,21 @@ std::string RefusalReason(const SimulationInput& in) {
         return refuse("the area of the extra tunnel must not be negative.");
     if (in.CBAK && in.fAK != 0 && in.VAK != 0 && in.AAT < 0)
         return refuse("the area of the absorber chamber tunnel must not be negative.");
+    for (int k = 1; k <= 14; ++k) {
+        if (!std::isfinite(in.ElementR[k]) || !std::isfinite(in.ElementL[k]) ||
+            !std::isfinite(in.ElementInvC[k]))
+            return refuse("a crossover value of position " + std::to_string(k) +
+                          " is out of range.");
+    }
+    const double values[] = {in.AT,  in.AM,   in.L,    in.beta1, in.beta2, in.xT1,  in.xT2,
+                             in.dL,  in.dL2,  in.Vvk,  in.Lvk,   in.betaVK, in.Vrk, in.Lrk,
+                             in.betaRK, in.Abr, in.fbr, in.betaBR, in.VAK, in.AAT, in.fAK,
+                             in.betaAK, in.xAK, in.Vrk2, in.AET, in.LET, in.betaET, in.xET,
+                             in.dLET, in.Abst, in.RdcText, in.rangeMin, in.rangeMax};
+    for (double v : values) {
+        if (!std::isfinite(v))
+            return refuse("an input value is too large.");
+    }
     return "";
 }
 
