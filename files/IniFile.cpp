@@ -51,8 +51,7 @@ std::string fold(std::string_view bytes) {
 // Blanks that the profile functions drop around names and values (0x1A is the old
 // end-of-file mark).
 bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f' ||
-           c == '\x1A';
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f' || c == '\x1A';
 }
 
 std::string_view trim(std::string_view text) {
@@ -63,7 +62,9 @@ std::string_view trim(std::string_view text) {
     return text;
 }
 
-bool isQuote(char c) { return c == '"' || c == '\''; }
+bool isQuote(char c) {
+    return c == '"' || c == '\'';
+}
 
 // A line of the file split into what it means.
 struct ParsedLine {
@@ -151,7 +152,8 @@ std::string writableValue(std::string_view utf8) {
             c = ' ';
     }
     const bool blankAtEnd = !bytes.empty() && (isBlank(bytes.front()) || isBlank(bytes.back()));
-    const bool quoted = bytes.size() >= 2 && isQuote(bytes.front()) && bytes.back() == bytes.front();
+    const bool quoted =
+        bytes.size() >= 2 && isQuote(bytes.front()) && bytes.back() == bytes.front();
     if (blankAtEnd || quoted)
         return '"' + bytes + '"';
     return bytes;
@@ -175,7 +177,8 @@ std::optional<int> parseInteger(std::string_view text) {
     if (text.empty())
         return std::nullopt;
     // Hexadecimal takes up to 32 bits as the two's complement pattern; decimal must fit.
-    const std::uint64_t limit = base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
+    const std::uint64_t limit =
+        base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
     std::uint64_t magnitude = 0;
     for (char c : text) {
         int digit;
@@ -187,7 +190,8 @@ std::optional<int> parseInteger(std::string_view text) {
             digit = c - 'A' + 10;
         else
             return std::nullopt;
-        magnitude = magnitude * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
+        magnitude =
+            magnitude * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
         if (magnitude > limit)
             return std::nullopt;
     }
@@ -199,9 +203,13 @@ std::optional<int> parseInteger(std::string_view text) {
     return result;
 }
 
-std::string systemError(int error) { return std::generic_category().message(error); }
+std::string systemError(int error) {
+    return std::generic_category().message(error);
+}
 
-std::string quotedName(const std::string& path) { return "\"" + path + "\""; }
+std::string quotedName(const std::string& path) {
+    return "\"" + path + "\"";
+}
 
 // Writes all bytes, going on after interrupted or partial writes.
 bool writeAll(int fd, std::string_view bytes) {
@@ -314,8 +322,7 @@ void IniFile::indexEntries(Section& found) const {
     }
 }
 
-const IniFile::Entry* IniFile::findEntry(std::string_view sectionName,
-                                         std::string_view key) const {
+const IniFile::Entry* IniFile::findEntry(std::string_view sectionName, std::string_view key) const {
     Section& found = section(fold(engine::Utf8ToWindows1252(sectionName)));
     if (found.origin == Origin::Missing)
         return nullptr;
@@ -397,7 +404,8 @@ std::string IniFile::content() const {
                 continue;
             const std::string_view line(m_content.data() + entry.lineBegin, entry.lineLength);
             const std::string_view keyText = parseLine(line, entry.lineBegin == 0).name;
-            changes.push_back({entry.lineBegin, true, std::string(keyText) + '=' + *entry.newValue});
+            changes.push_back(
+                {entry.lineBegin, true, std::string(keyText) + '=' + *entry.newValue});
         }
         std::string added;
         for (const std::string& foldedKey : found.addedKeys) {

@@ -67,8 +67,8 @@ private:
     struct Entry {
         std::size_t lineBegin = 0; // offset of the entry's line in m_content
         std::size_t lineLength = 0;
-        bool inFile = false;       // false: added by a write
-        std::string keyText;       // key as spelled in the file (Windows-1252)
+        bool inFile = false;                 // false: added by a write
+        std::string keyText;                 // key as spelled in the file (Windows-1252)
         std::optional<std::string> newValue; // Windows-1252 text as it goes into the file
     };
 
@@ -77,20 +77,20 @@ private:
     // First section of one name, found by scanning m_content once when first asked for.
     struct Section {
         Origin origin = Origin::Missing;
-        std::string headerName; // Windows-1252, for an added section
+        std::string headerName;    // Windows-1252, for an added section
         std::size_t bodyBegin = 0; // first line after the header
         std::size_t bodyEnd = 0;   // start of the next section header, or end of the contents
         std::size_t insertAt = 0;  // where added keys go: after the last entry line
         bool indexed = false;
         std::unordered_map<std::string, Entry> entries; // folded key → entry
-        std::vector<std::string> addedKeys;              // folded keys in the order of adding
+        std::vector<std::string> addedKeys;             // folded keys in the order of adding
     };
 
     Section& section(const std::string& foldedName) const;
     const Entry* findEntry(std::string_view section, std::string_view key) const;
     void indexEntries(Section& found) const;
 
-    std::string m_content; // the bytes read
+    std::string m_content;                             // the bytes read
     mutable std::map<std::string, Section> m_sections; // folded section name → section
     std::vector<std::string> m_addedSections;          // folded names in the order of adding
 };

@@ -25,10 +25,10 @@ struct DriverControls {
     Text rdc, fs, qes, qms, vas, pmax, sd, z1k, z10k, xmax, count, info;
 };
 
-constexpr DriverControls Driver1{
-    &FormState::EditRdc, &FormState::Editfs,   &FormState::EditQes,  &FormState::EditQms,
-    &FormState::EditVas, &FormState::EditPmax, &FormState::EditSd,   &FormState::EditZ1k,
-    &FormState::EditZ10k, &FormState::EditXmax, &FormState::EditStk, &FormState::EditLSInfo};
+constexpr DriverControls Driver1{&FormState::EditRdc,  &FormState::Editfs,  &FormState::EditQes,
+                                 &FormState::EditQms,  &FormState::EditVas, &FormState::EditPmax,
+                                 &FormState::EditSd,   &FormState::EditZ1k, &FormState::EditZ10k,
+                                 &FormState::EditXmax, &FormState::EditStk, &FormState::EditLSInfo};
 
 constexpr DriverControls Driver2{
     &FormState::EditRdc2,  &FormState::Editfs2,   &FormState::EditQes2, &FormState::EditQms2,
@@ -49,7 +49,7 @@ std::string crossoverKey(int column, int row) {
 }
 
 // Window prefixes in the order of writing and of reading, with the Left/Top defaults.
-constexpr std::array<const char*, 9> WindowsWritten = {"Area", "Ausl", "Param",  "Phia", "Pmax",
+constexpr std::array<const char*, 9> WindowsWritten = {"Area", "Ausl",   "Param", "Phia", "Pmax",
                                                        "SPL",  "SPLmax", "Znorm", "Zel"};
 struct WindowDefault {
     const char* prefix;

@@ -18,7 +18,9 @@ using test::TempFolder;
 using test::writeBytes;
 
 // Windows-1252 bytes of a text written as UTF-8 in this source.
-std::string cp1252(const std::string& utf8) { return engine::Utf8ToWindows1252(utf8); }
+std::string cp1252(const std::string& utf8) {
+    return engine::Utf8ToWindows1252(utf8);
+}
 
 IniFile fromBytes(const std::string& bytes) {
     IniFile ini;
@@ -39,8 +41,10 @@ TEST(IniFileRead, MatchingAndValueRules) {
         {"plain", "[Horn]\r\nKontur=3\r\n", "Horn", "Kontur", "3"},
         {"section and key in other case", "[HORN]\r\nkontur=3\r\n", "horn", "KONTUR", "3"},
         {"umlaut folded", cp1252("[Horn]\r\nHALSFLÄCHE=50\r\n"), "Horn", "Halsfläche", "50"},
-        {"umlaut in UTF-8 does not match", "[Horn]\r\nHalsfl\xC3\xA4" "che=50\r\n", "Horn",
-         "Halsfläche", "default"},
+        {"umlaut in UTF-8 does not match",
+         "[Horn]\r\nHalsfl\xC3\xA4"
+         "che=50\r\n",
+         "Horn", "Halsfläche", "default"},
         {"LF line ends", "[Horn]\nKontur=3\nTyp=2\n", "Horn", "Typ", "2"},
         {"blanks around key and value", "  [ Horn ]  \r\n  Kontur  =  3 \t\r\n", "Horn", "Kontur",
          "3"},
@@ -83,17 +87,28 @@ TEST(IniFileRead, LongValueIsCutAt2047Characters) {
 
 TEST(IniFileRead, Integers) {
     const std::pair<const char*, int> cases[] = {
-        {"12", 12},          {"-7", -7},
-        {"+3", 3},           {"0x1F", 31},
-        {"0X1f", 31},        {"$ff", 255},
-        {"-$10", -16},       {"0xFFFFFFFF", -1},
-        {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
-        {"2147483648", 99},  {"0x100000000", 99},
-        {"", 99},            {"2.5", 99},
-        {"12abc", 99},       {"abc", 99},
-        {"0x", 99},          {"$", 99},
-        {"-", 99},           {"1 2", 99},
-        {" 5 ", 5},          {"\"5\"", 5},
+        {"12", 12},
+        {"-7", -7},
+        {"+3", 3},
+        {"0x1F", 31},
+        {"0X1f", 31},
+        {"$ff", 255},
+        {"-$10", -16},
+        {"0xFFFFFFFF", -1},
+        {"2147483647", 2147483647},
+        {"-2147483648", -2147483647 - 1},
+        {"2147483648", 99},
+        {"0x100000000", 99},
+        {"", 99},
+        {"2.5", 99},
+        {"12abc", 99},
+        {"abc", 99},
+        {"0x", 99},
+        {"$", 99},
+        {"-", 99},
+        {"1 2", 99},
+        {" 5 ", 5},
+        {"\"5\"", 5},
     };
     for (const auto& [text, expected] : cases) {
         SCOPED_TRACE(text);
@@ -106,9 +121,8 @@ TEST(IniFileRead, Integers) {
 TEST(IniFileRead, Booleans) {
     const std::tuple<const char*, bool, bool> cases[] = {
         // text, default, expected
-        {"0", true, false}, {"1", false, true},  {"-3", false, true},
-        {"0x0", true, false}, {"yes", true, true}, {"yes", false, false},
-        {"", true, true},   {"true", false, false},
+        {"0", true, false},  {"1", false, true},    {"-3", false, true}, {"0x0", true, false},
+        {"yes", true, true}, {"yes", false, false}, {"", true, true},    {"true", false, false},
     };
     for (const auto& [text, fallback, expected] : cases) {
         SCOPED_TRACE(text);

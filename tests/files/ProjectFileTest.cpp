@@ -30,9 +30,13 @@ using test::writeBytes;
 
 const std::string DataFolder = FILES_TEST_DATA;
 
-std::string cp1252(const std::string& utf8) { return engine::Utf8ToWindows1252(utf8); }
+std::string cp1252(const std::string& utf8) {
+    return engine::Utf8ToWindows1252(utf8);
+}
 
-bool updatingGolden() { return std::getenv("VELMORA_UPDATE_GOLDEN") != nullptr; }
+bool updatingGolden() {
+    return std::getenv("VELMORA_UPDATE_GOLDEN") != nullptr;
+}
 
 // Section names and the keys of each, in file order.
 std::vector<std::pair<std::string, std::vector<std::string>>> layout(const std::string& bytes) {
@@ -55,24 +59,24 @@ std::vector<std::pair<std::string, std::vector<std::string>>> layout(const std::
 FormState variedForm() {
     FormState form;
     std::string FormState::*texts[] = {
-        &FormState::EditRdc,   &FormState::Editfs,    &FormState::EditQes,
-        &FormState::EditQms,   &FormState::EditVas,   &FormState::EditPmax,
-        &FormState::EditSd,    &FormState::EditZ1k,   &FormState::EditZ10k,
+        &FormState::EditRdc,   &FormState::Editfs,     &FormState::EditQes,
+        &FormState::EditQms,   &FormState::EditVas,    &FormState::EditPmax,
+        &FormState::EditSd,    &FormState::EditZ1k,    &FormState::EditZ10k,
         &FormState::EditXmax,  &FormState::EditLSInfo, &FormState::EditUe,
-        &FormState::EditRdc2,  &FormState::Editfs2,   &FormState::EditQes2,
-        &FormState::EditQms2,  &FormState::EditVas2,  &FormState::EditPmax2,
-        &FormState::EditSd2,   &FormState::EditZ1k2,  &FormState::EditZ10k2,
-        &FormState::EditXmax2, &FormState::EditStk2,  &FormState::EditLSInfo2,
-        &FormState::EditInfo,  &FormState::EditAh,    &FormState::Editl1,
-        &FormState::EditBeta1, &FormState::EditBeta2, &FormState::EditH,
-        &FormState::EditB,     &FormState::EditdL,    &FormState::EditxT1,
-        &FormState::EditVvk,   &FormState::EditLvk,   &FormState::EditBvk,
-        &FormState::EditVrk,   &FormState::EditLrk,   &FormState::EditBrk,
-        &FormState::EditAbr,   &FormState::Editfbr,   &FormState::EditBbr,
-        &FormState::EditVAK,   &FormState::EditAAT,   &FormState::EditfAK,
-        &FormState::EditBAK,   &FormState::EditxAK,   &FormState::EditVrk2,
-        &FormState::EditxT2,   &FormState::EditdL2,   &FormState::EditAET,
-        &FormState::EditLET,   &FormState::EditBET,   &FormState::EditxET,
+        &FormState::EditRdc2,  &FormState::Editfs2,    &FormState::EditQes2,
+        &FormState::EditQms2,  &FormState::EditVas2,   &FormState::EditPmax2,
+        &FormState::EditSd2,   &FormState::EditZ1k2,   &FormState::EditZ10k2,
+        &FormState::EditXmax2, &FormState::EditStk2,   &FormState::EditLSInfo2,
+        &FormState::EditInfo,  &FormState::EditAh,     &FormState::Editl1,
+        &FormState::EditBeta1, &FormState::EditBeta2,  &FormState::EditH,
+        &FormState::EditB,     &FormState::EditdL,     &FormState::EditxT1,
+        &FormState::EditVvk,   &FormState::EditLvk,    &FormState::EditBvk,
+        &FormState::EditVrk,   &FormState::EditLrk,    &FormState::EditBrk,
+        &FormState::EditAbr,   &FormState::Editfbr,    &FormState::EditBbr,
+        &FormState::EditVAK,   &FormState::EditAAT,    &FormState::EditfAK,
+        &FormState::EditBAK,   &FormState::EditxAK,    &FormState::EditVrk2,
+        &FormState::EditxT2,   &FormState::EditdL2,    &FormState::EditAET,
+        &FormState::EditLET,   &FormState::EditBET,    &FormState::EditxET,
         &FormState::EditdLET,  &FormState::EditAbst,
     };
     int n = 0;
@@ -139,9 +143,9 @@ TEST_F(ProjectFileTest, StartUpSaveHasNineSectionsInOrderWithKonturFirstInHorn) 
     ASSERT_EQ(ProjectFile::SaveValues(path, FormState()), "");
     const auto sections = layout(readBytes(path));
     const std::vector<std::pair<std::string, std::size_t>> expected = {
-        {"Lautsprecher", 12}, {"Treiber2", 15}, {"Spannung", 1},
-        {"Horn", 32},         {"Raumposition", 2}, {"ET", 7},
-        {"Frequenzweiche", 43}, {"Achsen", 32}, {"Plotoptionen", 46}};
+        {"Lautsprecher", 12},   {"Treiber2", 15},    {"Spannung", 1},
+        {"Horn", 32},           {"Raumposition", 2}, {"ET", 7},
+        {"Frequenzweiche", 43}, {"Achsen", 32},      {"Plotoptionen", 46}};
     ASSERT_EQ(sections.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(sections[i].first, expected[i].first);
@@ -151,10 +155,9 @@ TEST_F(ProjectFileTest, StartUpSaveHasNineSectionsInOrderWithKonturFirstInHorn) 
     EXPECT_EQ(sections[3].second[1], "Info");
     EXPECT_EQ(sections[4].second, (std::vector<std::string>{"Position", "Abstand"}));
     const std::vector<std::string> crossoverStart = {
-        "Ignorieren", "R1", "C Hochpass", "L1",         "R2", "C2",         "L Hochpass",
-        "R3",         "C3", "L Tiefpass", "R4", "C Tiefpass", "L4", "R5",   "C5"};
-    EXPECT_EQ(std::vector<std::string>(sections[6].second.begin(),
-                                       sections[6].second.begin() + 15),
+        "Ignorieren", "R1",         "C Hochpass", "L1",         "R2", "C2", "L Hochpass", "R3",
+        "C3",         "L Tiefpass", "R4",         "C Tiefpass", "L4", "R5", "C5"};
+    EXPECT_EQ(std::vector<std::string>(sections[6].second.begin(), sections[6].second.begin() + 15),
               crossoverStart);
     EXPECT_EQ(sections[7].second[0], "auto 1");
     EXPECT_EQ(sections[7].second[2], "max 1");
@@ -163,7 +166,9 @@ TEST_F(ProjectFileTest, StartUpSaveHasNineSectionsInOrderWithKonturFirstInHorn) 
     EXPECT_EQ(sections[8].second[38], "ZelWS");
     EXPECT_EQ(sections[8].second[45], "PhiaWS");
     // The umlaut keys are single Windows-1252 bytes.
-    EXPECT_NE(readBytes(path).find("\r\nHalsfl\xE4" "che=50\r\n"), std::string::npos);
+    EXPECT_NE(readBytes(path).find("\r\nHalsfl\xE4"
+                                   "che=50\r\n"),
+              std::string::npos);
 }
 
 TEST_F(ProjectFileTest, RoundTripKeepsEveryValueAndTheBytes) {
@@ -208,11 +213,12 @@ TEST_F(ProjectFileTest, FileWithOnlyDriverSectionLoadsTheDefaultChains) {
     EXPECT_EQ(form.EditStk, "1");
     // Driver 2 is a copy of driver 1.
     const std::pair<std::string, std::string> copies[] = {
-        {form.EditRdc2, form.EditRdc}, {form.Editfs2, form.Editfs},   {form.EditQes2, form.EditQes},
-        {form.EditQms2, form.EditQms}, {form.EditVas2, form.EditVas}, {form.EditPmax2, form.EditPmax},
-        {form.EditSd2, form.EditSd},   {form.EditZ1k2, form.EditZ1k}, {form.EditZ10k2, form.EditZ10k},
-        {form.EditXmax2, form.EditXmax}, {form.EditStk2, form.EditStk},
-        {form.EditLSInfo2, form.EditLSInfo}};
+        {form.EditRdc2, form.EditRdc},   {form.Editfs2, form.Editfs},
+        {form.EditQes2, form.EditQes},   {form.EditQms2, form.EditQms},
+        {form.EditVas2, form.EditVas},   {form.EditPmax2, form.EditPmax},
+        {form.EditSd2, form.EditSd},     {form.EditZ1k2, form.EditZ1k},
+        {form.EditZ10k2, form.EditZ10k}, {form.EditXmax2, form.EditXmax},
+        {form.EditStk2, form.EditStk},   {form.EditLSInfo2, form.EditLSInfo}};
     for (const auto& [driver2, driver1] : copies)
         EXPECT_EQ(driver2, driver1);
     EXPECT_EQ(form.EditLSInfo2, "Bass");
@@ -268,9 +274,9 @@ TEST_F(ProjectFileTest, MissingFileOrFolderLoadsAllDefaults) {
 
 TEST_F(ProjectFileTest, VoltageRule) {
     const std::pair<std::string, std::string> cases[] = {
-        {"Volt=n\r\n", "2.83"}, {"Volt=\r\n", "2.83"},   {"Volt=0\r\n", "2.83"},
-        {"Volt= 0 \r\n", "2.83"}, {"", "2.83"},           {"Volt=12\r\n", "12"},
-        {"Volt=0.0\r\n", "0.0"}, {"Volt=N\r\n", "N"},     {"volt=4\r\n", "4"}};
+        {"Volt=n\r\n", "2.83"},   {"Volt=\r\n", "2.83"}, {"Volt=0\r\n", "2.83"},
+        {"Volt= 0 \r\n", "2.83"}, {"", "2.83"},          {"Volt=12\r\n", "12"},
+        {"Volt=0.0\r\n", "0.0"},  {"Volt=N\r\n", "N"},   {"volt=4\r\n", "4"}};
     for (const auto& [line, expected] : cases) {
         SCOPED_TRACE(line);
         FormState form;
@@ -395,17 +401,18 @@ TEST_F(ProjectFileTest, KeysMatchRegardlessOfCaseButUmlautsMustBeWindows1252) {
     EXPECT_EQ(lower.EditH, "44");
 
     const FormState utf8 = loadProject(DataFolder + "/utf8.vmx");
-    EXPECT_EQ(utf8.EditRdc, "4");         // plain ASCII keys are found
-    EXPECT_EQ(utf8.EditVas, "60");        // "Äquivalentvolumen" does not match: default
-    EXPECT_EQ(utf8.EditSd, "200");        // "Membranfläche": default
+    EXPECT_EQ(utf8.EditRdc, "4");  // plain ASCII keys are found
+    EXPECT_EQ(utf8.EditVas, "60"); // "Äquivalentvolumen" does not match: default
+    EXPECT_EQ(utf8.EditSd, "200"); // "Membranfläche": default
     EXPECT_EQ(utf8.CBKontur, 1);
-    EXPECT_EQ(utf8.EditAh, "200");        // "Halsfläche": default, the cone area
-    EXPECT_EQ(utf8.EditH, "200");         // "Mundhöhe": default, the cone area
-    EXPECT_EQ(utf8.EditVrk, "60");        // "Rückkammervolumen": default, the equivalent volume
-    EXPECT_EQ(utf8.Editl1, "0");          // "Hornlänge": default
+    EXPECT_EQ(utf8.EditAh, "200"); // "Halsfläche": default, the cone area
+    EXPECT_EQ(utf8.EditH, "200");  // "Mundhöhe": default, the cone area
+    EXPECT_EQ(utf8.EditVrk, "60"); // "Rückkammervolumen": default, the equivalent volume
+    EXPECT_EQ(utf8.Editl1, "0");   // "Hornlänge": default
     EXPECT_EQ(utf8.EditB, "12");
     // Values are read as Windows-1252, so UTF-8 text arrives as two characters per umlaut.
-    EXPECT_EQ(utf8.EditInfo, engine::Windows1252ToUtf8("Gr\xC3\xB6\xC3\x9F" "e"));
+    EXPECT_EQ(utf8.EditInfo, engine::Windows1252ToUtf8("Gr\xC3\xB6\xC3\x9F"
+                                                       "e"));
 }
 
 TEST_F(ProjectFileTest, DriverTwoTakesTheDriverSectionWithItsOwnDefaults) {
@@ -535,9 +542,10 @@ TEST_F(ProjectFileGolden, LegacyFileLoadsAndKeepsItsOtherLinesOnSave) {
 
     ASSERT_EQ(ProjectFile::SaveValues(path, FormState()), "");
     const std::string saved = readBytes(path);
-    for (const char* kept : {"; Saved by an older version\r\n", "\r\nKorrekturdatei=c:\\old\\k.txt\r\n",
-                             "\r\nC1=4.7\r\n", "\r\n[Eigene]\r\nNotiz=bleibt\r\n",
-                             "\r\n[lautsprecher]\r\ngleichstromwiderstand=8\r\n", "\r\nkontur=1\r\n"})
+    for (const char* kept :
+         {"; Saved by an older version\r\n", "\r\nKorrekturdatei=c:\\old\\k.txt\r\n",
+          "\r\nC1=4.7\r\n", "\r\n[Eigene]\r\nNotiz=bleibt\r\n",
+          "\r\n[lautsprecher]\r\ngleichstromwiderstand=8\r\n", "\r\nkontur=1\r\n"})
         EXPECT_NE(saved.find(kept), std::string::npos) << kept;
     expectGolden(saved, "legacy-resaved.vmx");
 }
