@@ -1,3 +1,0 @@
-#include <gtest/gtest.h>
-#include "Simulation.h"
-TEST(Smoke, Runs) { auto r = engine::Simulate({}); EXPECT_FALSE(r.refused); }
