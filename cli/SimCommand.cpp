@@ -1,6 +1,9 @@
 // The commands of velmora-sim: run, check and new.
 #include "SimCommand.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
@@ -8,7 +11,9 @@
 #include "FormFields.h"
 #include "FormState.h"
 #include "InputCheck.h"
+#include "NumberFormat.h"
 #include "ProjectFile.h"
+#include "Responses.h"
 #include "Simulation.h"
 #include "SimulationInputBuilder.h"
 #include "TableFiles.h"
@@ -18,11 +23,18 @@ namespace cli {
 
 const char* const UsageText =
     "Usage:\n"
-    "  velmora-sim run [PROJECT.vmx] --out DIR [--solver fast|reference]\n"
+    "  velmora-sim run [PROJECT.vmx] --out DIR [options]\n"
     "      Loads the project as opening it does, runs the input check and, when it passes,\n"
     "      the simulation. Writes DIR/contour.txt and DIR/data.txt (the previous files are\n"
     "      kept as .bak) and DIR/report.txt (the parameter report). Without a project the\n"
     "      start-up values of the form are run. Notices are printed on stderr.\n"
+    "      --set Control=value     change an input after loading, before the check (repeatable;\n"
+    "                              names as 'check' prints them, e.g. Editl1=1.5, CBKontur=2)\n"
+    "      --sweep Control=start:stop:count   run once per value (linear steps; prefix the\n"
+    "                              range with log: for logarithmic ones); each run goes to\n"
+    "                              DIR/NN_Control=value/, all response lines to DIR/sweep.txt\n"
+    "      --format tsv|csv|json   also print the response rows on stdout (--out optional)\n"
+    "      --solver fast|reference the sparse solver (default) or the dense reference\n"
     "  velmora-sim check PROJECT.vmx\n"
     "      Prints every input control after load and check as Control=value lines, then one\n"
     "      Message=text line per message of the check and InputsValid=1 or 0.\n"
@@ -73,82 +85,272 @@ void printMessages(const model::CheckResult& check, std::ostream& err) {
         err << (m.caption.empty() ? "" : m.caption + ": ") << escapeLineBreaks(m.text) << "\n";
 }
 
-int runCommand(const std::vector<std::string>& args, std::ostream& err) {
+// What `run` was asked to do.
+struct RunRequest {
     std::string project;
     std::string out;
     engine::SimulationOptions options;
+    std::vector<std::pair<std::string, std::string>> sets; // --set Control=value, in order
+    std::string sweepControl;                              // --sweep Control=…
+    std::vector<double> sweepValues;
+    std::string format; // --format tsv|csv|json: the response table on stdout
+};
+
+bool splitAssignment(const std::string& text, std::string& name, std::string& value) {
+    const size_t eq = text.find('=');
+    if (eq == std::string::npos || eq == 0)
+        return false;
+    name = text.substr(0, eq);
+    value = text.substr(eq + 1);
+    return true;
+}
+
+// "start:stop:count" or "log:start:stop:count" → the values of the sweep.
+bool parseSweep(const std::string& spec, std::vector<double>& values, std::string& error) {
+    std::string rest = spec;
+    const bool logarithmic = rest.rfind("log:", 0) == 0;
+    if (logarithmic)
+        rest = rest.substr(4);
+    double start = 0, stop = 0;
+    int count = 0;
+    char tail = 0;
+    if (std::sscanf(rest.c_str(), "%lf:%lf:%d%c", &start, &stop, &count, &tail) != 3 ||
+        count < 1 || count > 1000 || !std::isfinite(start) || !std::isfinite(stop)) {
+        error = "a sweep is start:stop:count or log:start:stop:count with 1 to 1000 values";
+        return false;
+    }
+    if (logarithmic && !(start > 0 && stop > 0)) {
+        error = "a logarithmic sweep needs start and stop above 0";
+        return false;
+    }
+    for (int k = 0; k < count; ++k) {
+        const double t = count == 1 ? 0.0 : static_cast<double>(k) / (count - 1);
+        values.push_back(logarithmic ? start * std::pow(stop / start, t)
+                                     : start + (stop - start) * t);
+    }
+    return true;
+}
+
+int parseRun(const std::vector<std::string>& args, RunRequest& r, std::ostream& err) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--out" && i + 1 < args.size()) {
-            out = args[++i];
-        } else if (a == "--solver" && i + 1 < args.size()) {
+        const bool hasValue = i + 1 < args.size();
+        if (a == "--out" && hasValue) {
+            r.out = args[++i];
+        } else if (a == "--solver" && hasValue) {
             const std::string& s = args[++i];
             if (s == "reference") {
-                options.solver = engine::SolverKind::Reference;
-                options.series = engine::SeriesEvaluation::Recursive;
+                r.options.solver = engine::SolverKind::Reference;
+                r.options.series = engine::SeriesEvaluation::Recursive;
             } else if (s == "fast") {
-                options.solver = engine::SolverKind::Fast;
+                r.options.solver = engine::SolverKind::Fast;
             } else {
                 err << "velmora-sim: unknown solver '" << s << "'\n";
                 return ExitBadArguments;
             }
-        } else if (!a.empty() && a[0] != '-' && project.empty()) {
-            project = a;
+        } else if (a == "--set" && hasValue) {
+            std::string name, value;
+            if (!splitAssignment(args[++i], name, value)) {
+                err << "velmora-sim: --set needs Control=value\n";
+                return ExitBadArguments;
+            }
+            r.sets.emplace_back(name, value);
+        } else if (a == "--sweep" && hasValue) {
+            std::string spec, error;
+            if (!r.sweepControl.empty() || !splitAssignment(args[++i], r.sweepControl, spec) ||
+                !parseSweep(spec, r.sweepValues, error)) {
+                err << "velmora-sim: --sweep Control=start:stop:count (once): " << error << "\n";
+                return ExitBadArguments;
+            }
+        } else if (a == "--format" && hasValue) {
+            r.format = args[++i];
+            if (r.format != "tsv" && r.format != "csv" && r.format != "json") {
+                err << "velmora-sim: --format is tsv, csv or json\n";
+                return ExitBadArguments;
+            }
+        } else if (!a.empty() && a[0] != '-' && r.project.empty()) {
+            r.project = a;
         } else {
             err << "velmora-sim: unexpected argument '" << a << "'\n";
             return ExitBadArguments;
         }
     }
-    if (out.empty()) {
-        err << "velmora-sim: run needs --out DIR\n";
+    if (r.out.empty() && r.format.empty()) {
+        err << "velmora-sim: run needs --out DIR (or --format for stdout only)\n";
         return ExitBadArguments;
     }
-    model::FormState state;
-    model::CheckResult check;
-    if (project.empty()) {
-        check = model::CheckVariables(state);
-    } else {
-        if (!readableProject(project, err))
-            return ExitBadArguments;
-        check = openProject(project, state);
+    if (!r.sweepControl.empty() && r.out.empty()) {
+        err << "velmora-sim: --sweep needs --out DIR\n";
+        return ExitBadArguments;
     }
-    if (!check.InputsValid) {
-        printMessages(check, err);
-        err << "velmora-sim: the input check refused " << (project.empty() ? "the inputs" : project)
-            << "\n";
-        return ExitInvalidInputs;
-    }
-    printMessages(check, err); // messages that do not block a run
+    return ExitSuccess;
+}
+
+bool applySet(model::FormState& state, const std::string& name, const std::string& value,
+              std::ostream& err) {
+    if (model::FormFields::Set(state, name, value))
+        return true;
+    err << "velmora-sim: cannot set " << name << " to '" << value
+        << "' (unknown control, or a value that does not fit it)\n";
+    return false;
+}
+
+// Writes contour.txt, data.txt (with .bak) and report.txt of one run into `folder`.
+bool writeRunFiles(const std::string& folder, const engine::SimulationResult& result,
+                   std::ostream& err) {
     std::error_code ec;
-    std::filesystem::create_directories(out, ec);
-    if (!std::filesystem::is_directory(out, ec)) {
-        err << "velmora-sim: cannot use output folder " << out << "\n";
-        return ExitBadArguments;
+    std::filesystem::create_directories(folder, ec);
+    if (!std::filesystem::is_directory(folder, ec)) {
+        err << "velmora-sim: cannot use output folder " << folder << "\n";
+        return false;
     }
-    const engine::SimulationInput input = model::BuildSimulationInput(state, check.elements);
-    const engine::SimulationResult result = engine::Simulate(input, {}, options);
-    for (const engine::Notice& n : result.notices)
-        err << (n.caption.empty() ? "" : n.caption + ": ") << escapeLineBreaks(n.text) << "\n";
-    if (result.refused)
-        return ExitRefused;
-    if (std::string error = engine::WriteRunTables(out, result.contourTable, result.dataTable);
+    if (std::string error = engine::WriteRunTables(folder, result.contourTable, result.dataTable);
         !error.empty()) {
         err << "velmora-sim: " << error << "\n";
-        return ExitBadArguments;
+        return false;
     }
     std::string report;
     for (const std::string& line : result.memo1)
         report += line + "\r\n";
     for (const std::string& line : result.memo2)
         report += line + "\r\n";
-    std::ofstream file(std::filesystem::path(out) / "report.txt", std::ios::binary);
+    const std::filesystem::path reportPath = std::filesystem::path(folder) / "report.txt";
+    std::ofstream file(reportPath, std::ios::binary);
     file << engine::Utf8ToWindows1252(report);
+    file.close();
     if (!file) {
-        err << "velmora-sim: could not write " << (std::filesystem::path(out) / "report.txt").string()
+        err << "velmora-sim: could not write " << reportPath.string() << "\n";
+        return false;
+    }
+    return true;
+}
+
+// The response rows of a run for other tools: tsv or csv with a header line, or json.
+void printResponses(const engine::SimulationResult& result, bool driver2Present,
+                    const std::string& format, std::ostream& out) {
+    static const char* const names[] = {"f",     "SPL",   "Zel",   "x1", "SPLmax", "Pmax",
+                                        "Zreal", "Zimag", "x2",    "Pmax2", "Phi_a"};
+    const engine::ResultRows& r = result.rows;
+    auto rowValues = [&](int i) {
+        const double v[] = {r.f[i],     r.SPL[i],   r.Zel[i], r.x1[i],    r.SPLmax[i], r.Pmax[i],
+                            r.Zreal[i], r.Zimag[i], r.x2[i],  r.Pmax2[i], r.Phi_a[i]};
+        std::vector<std::string> texts;
+        for (int k = 0; k < 11; ++k)
+            texts.push_back((k == 8 || k == 9) && !driver2Present ? "" : engine::FormatGeneral(v[k]));
+        return texts;
+    };
+    if (format == "json") {
+        out << "{\"FmaxEff\": " << engine::FormatGeneral(result.FmaxEff) << ", \"points\": [";
+        for (int i = 0; i < result.pointCount; ++i) {
+            const auto texts = rowValues(i);
+            out << (i ? ",\n  {" : "\n  {");
+            bool first = true;
+            for (int k = 0; k < 11; ++k) {
+                if (texts[k].empty())
+                    continue;
+                out << (first ? "" : ", ") << "\"" << names[k] << "\": " << texts[k];
+                first = false;
+            }
+            out << "}";
+        }
+        out << "\n]}\n";
+        return;
+    }
+    const char separator = format == "csv" ? ',' : '\t';
+    for (int k = 0; k < 11; ++k)
+        out << (k ? std::string(1, separator) : "") << names[k];
+    out << "\n";
+    for (int i = 0; i < result.pointCount; ++i) {
+        const auto texts = rowValues(i);
+        for (int k = 0; k < 11; ++k)
+            out << (k ? std::string(1, separator) : "") << texts[k];
+        out << "\n";
+    }
+}
+
+// Loads the project (or the start-up values), applies --set, runs the check and the run.
+// Returns the exit status; `result` and `state` hold the outcome.
+int simulateOnce(const RunRequest& r, const std::vector<std::pair<std::string, std::string>>& sets,
+                 model::FormState& state, engine::SimulationResult& result, std::ostream& err) {
+    if (!r.project.empty()) {
+        files::ProjectFile::LoadDriver1Values(r.project, state);
+        files::ProjectFile::LoadOtherValues(r.project, state);
+    }
+    for (const auto& [name, value] : sets) {
+        if (!applySet(state, name, value, err))
+            return ExitBadArguments;
+    }
+    const model::CheckResult check = model::CheckVariables(state);
+    printMessages(check, err);
+    if (!check.InputsValid) {
+        err << "velmora-sim: the input check refused " << (r.project.empty() ? "the inputs" : r.project)
             << "\n";
+        return ExitInvalidInputs;
+    }
+    result = engine::Simulate(model::BuildSimulationInput(state, check.elements), {}, r.options);
+    for (const engine::Notice& n : result.notices)
+        err << (n.caption.empty() ? "" : n.caption + ": ") << escapeLineBreaks(n.text) << "\n";
+    return result.refused ? ExitRefused : ExitSuccess;
+}
+
+int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    RunRequest r;
+    if (int status = parseRun(args, r, err); status != ExitSuccess)
+        return status;
+    if (!r.project.empty() && !readableProject(r.project, err))
+        return ExitBadArguments;
+
+    if (r.sweepControl.empty()) {
+        model::FormState state;
+        engine::SimulationResult result;
+        const int status = simulateOnce(r, r.sets, state, result, err);
+        if (status != ExitSuccess)
+            return status;
+        if (!r.out.empty() && !writeRunFiles(r.out, result, err))
+            return ExitBadArguments;
+        if (!r.format.empty())
+            printResponses(result, state.RGTreiber2 > 0, r.format, out);
+        return ExitSuccess;
+    }
+
+    // A sweep: one folder per value, and all response lines in one table with the value first.
+    std::string combined = r.sweepControl + "\t" +
+                           "f\tSPL\tZel\tx1\tSPLmax\tPmax\tZreal\tZimag\tx2\tPmax2\tPhi_a\r\n";
+    int worst = ExitSuccess;
+    for (size_t k = 0; k < r.sweepValues.size(); ++k) {
+        const std::string value = engine::FormatGeneral(r.sweepValues[k]);
+        auto sets = r.sets;
+        sets.emplace_back(r.sweepControl, value);
+        model::FormState state;
+        engine::SimulationResult result;
+        const int status = simulateOnce(r, sets, state, result, err);
+        if (status == ExitBadArguments)
+            return status;
+        if (status != ExitSuccess) {
+            err << "velmora-sim: " << r.sweepControl << "=" << value << " was not run\n";
+            worst = std::max(worst, status);
+            continue;
+        }
+        const std::string index = (k + 1 < 10 ? "0" : "") + std::to_string(k + 1);
+        const std::string folder =
+            (std::filesystem::path(r.out) / (index + "_" + r.sweepControl + "=" + value)).string();
+        if (!writeRunFiles(folder, result, err))
+            return ExitBadArguments;
+        for (int i = 0; i < result.pointCount; ++i)
+            combined += value + "\t" + engine::DataTableLine(result.rows, i, state.RGTreiber2 > 0) +
+                        "\r\n";
+        if (!r.format.empty())
+            printResponses(result, state.RGTreiber2 > 0, r.format, out);
+    }
+    const std::filesystem::path combinedPath = std::filesystem::path(r.out) / "sweep.txt";
+    std::ofstream file(combinedPath, std::ios::binary);
+    file << combined;
+    file.close();
+    if (!file) {
+        err << "velmora-sim: could not write " << combinedPath.string() << "\n";
         return ExitBadArguments;
     }
-    return ExitSuccess;
+    return worst;
 }
 
 int checkCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -195,7 +397,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return ExitSuccess;
     }
     if (command == "run")
-        return runCommand(rest, err);
+        return runCommand(rest, out, err);
     if (command == "check")
         return checkCommand(rest, out, err);
     if (command == "new")

@@ -168,4 +168,59 @@ TEST_F(CliTest, JunkProjectsLoadDefaultsWithoutCrashing) {
     }
 }
 
+TEST_F(CliTest, SetChangesControlsBeforeTheCheck) {
+    const fs::path p = project("p.vmx", {});
+    const fs::path a = m_dir / "a";
+    const fs::path b = m_dir / "b";
+    ASSERT_EQ(sim("run " + p.string() + " --set Editl1=0,8 --set CBKontur=2 --out " + a.string()).status, 0);
+    // The same change made in the project file itself.
+    const fs::path edited = project("q.vmx", {{"Hornl\xE4nge=1.2", "Hornl\xE4nge=0.8"}, {"Kontur=1", "Kontur=3"}});
+    ASSERT_EQ(sim("run " + edited.string() + " --out " + b.string()).status, 0);
+    EXPECT_EQ(readFile(a / "data.txt"), readFile(b / "data.txt"));
+    EXPECT_EQ(sim("run --set NoSuchControl=1 --out " + a.string()).status, 2);
+    EXPECT_EQ(sim("run --set CBAK=yes --out " + a.string()).status, 2);
+}
+
+TEST_F(CliTest, SweepWritesOneTablePerValueEqualToSeparateRuns) {
+    const fs::path p = project("p.vmx", {});
+    const fs::path sweep = m_dir / "sweep";
+    ASSERT_EQ(sim("run " + p.string() + " --sweep Editl1=0.6:1.8:3 --out " + sweep.string()).status, 0);
+    const char* values[] = {"0.6", "1.2", "1.8"};
+    std::string combined;
+    for (int k = 0; k < 3; ++k) {
+        const fs::path single = m_dir / ("single" + std::to_string(k));
+        ASSERT_EQ(sim("run " + p.string() + " --set Editl1=" + values[k] + " --out " + single.string()).status, 0);
+        const fs::path folder = sweep / ("0" + std::to_string(k + 1) + "_Editl1=" + values[k]);
+        const std::string data = readFile(single / "data.txt");
+        EXPECT_EQ(readFile(folder / "data.txt"), data) << values[k];
+        // The combined table: the value, then each response line of that run.
+        size_t line = data.find("\r\n", data.find("\r\n") + 2) + 2;
+        while (line < data.size()) {
+            const size_t end = data.find("\r\n", line);
+            combined += std::string(values[k]) + "\t" + data.substr(line, end + 2 - line);
+            line = end + 2;
+        }
+    }
+    const std::string table = readFile(sweep / "sweep.txt");
+    EXPECT_EQ(table.substr(table.find("\r\n") + 2), combined);
+    EXPECT_EQ(sim("run --sweep Editl1=log:0:1:3 --out " + sweep.string()).status, 2);
+    EXPECT_EQ(sim("run --sweep Editl1=1:2 --out " + sweep.string()).status, 2);
+}
+
+TEST_F(CliTest, FormatPrintsTheResponseRows) {
+    const Outcome csv = sim("run --format csv");
+    ASSERT_EQ(csv.status, 0);
+    EXPECT_EQ(csv.out.rfind("f,SPL,Zel,x1,SPLmax,Pmax,Zreal,Zimag,x2,Pmax2,Phi_a\n10,", 0), 0u);
+    EXPECT_NE(csv.out.find(",,,"), std::string::npos); // driver 2 absent: two empty fields
+    const Outcome tsv = sim("run --format tsv --set RGTreiber2=1");
+    ASSERT_EQ(tsv.status, 0);
+    EXPECT_EQ(tsv.out.find("\t\t"), std::string::npos);
+    const Outcome json = sim("run --format json");
+    ASSERT_EQ(json.status, 0);
+    EXPECT_EQ(json.out.rfind("{\"FmaxEff\": ", 0), 0u);
+    EXPECT_NE(json.out.find("\"f\": 10, \"SPL\": "), std::string::npos);
+    EXPECT_EQ(json.out.find("\"x2\""), std::string::npos);
+    EXPECT_EQ(sim("run --format xml").status, 2);
+}
+
 } // namespace
