@@ -224,7 +224,7 @@ std::string FormatGeneral(double value) {
         digits.pop_back();
     int exponent = d.exponent10;
     std::string text;
-    if (exponent < 15 && std::fabs(value) >= 0.00001 && exponent >= -5) {
+    if (exponent < 15 && exponent >= -5) { // the rounded value decides, so the text reads back
         int intDigits = exponent + 1;
         if (intDigits <= 0) {
             text = "0." + std::string(static_cast<size_t>(-intDigits), '0') + digits;
