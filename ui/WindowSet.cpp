@@ -1,0 +1,66 @@
+// Creates and owns the twelve windows of the program, in the order of the form set.
+#include "WindowSet.h"
+
+#include "AboutBox.h"
+#include "MainWindow.h"
+#include "OptionsDialog.h"
+#include "ParamForm.h"
+#include "PlotWindow.h"
+#include "SketchWindow.h"
+
+namespace ui {
+
+namespace {
+
+template <typename T, typename... Args>
+T* create(std::vector<std::unique_ptr<QWidget>>& owned, Args&&... args) {
+    auto window = std::make_unique<T>(std::forward<Args>(args)...);
+    T* raw = window.get();
+    owned.push_back(std::move(window));
+    return raw;
+}
+
+} // namespace
+
+WindowSet::WindowSet(MessageBoxes& boxes) {
+    using Kind = PlotWindow::Kind;
+    Windows& w = m_windows;
+    w.main = create<MainWindow>(m_owned, boxes);
+    w.param = create<ParamForm>(m_owned);
+    w.about = create<AboutBox>(m_owned);
+    w.ausl = create<PlotWindow>(m_owned, QStringLiteral("AuslForm"), QString(), Kind::Values);
+    w.pmax = create<PlotWindow>(m_owned, QStringLiteral("PmaxForm"), QString(), Kind::Values);
+    w.zel = create<PlotWindow>(m_owned, QStringLiteral("ZelForm"), QString(), Kind::Values);
+    w.znorm = create<PlotWindow>(m_owned, QStringLiteral("ZnormForm"), QString(), Kind::Values);
+    w.spl = create<PlotWindow>(m_owned, QStringLiteral("SPLForm"), QStringLiteral("SPL [dB]"),
+                               Kind::Values);
+    w.skizze = create<SketchWindow>(m_owned);
+    w.optionen = create<OptionsDialog>(m_owned);
+    w.splmax = create<PlotWindow>(m_owned, QStringLiteral("SPLmaxForm"), QString(), Kind::Values);
+    w.phia = create<PlotWindow>(m_owned, QStringLiteral("PhiaForm"), QString(), Kind::Phase);
+    w.main->attachWindows(w);
+}
+
+WindowSet::~WindowSet() {
+    // The main window last: the others are reached through it until then.
+    while (!m_owned.empty())
+        m_owned.pop_back();
+}
+
+void WindowSet::show() {
+    // The windows exist on the screen's side before the main window places them, so that
+    // their outer sizes are known.
+    for (QWidget* window : m_windows.all())
+        window->winId();
+    m_windows.main->show();
+    for (QWidget* shown : {static_cast<QWidget*>(m_windows.param),
+                           static_cast<QWidget*>(m_windows.spl),
+                           static_cast<QWidget*>(m_windows.zel),
+                           static_cast<QWidget*>(m_windows.skizze)})
+        shown->show();
+    for (PlotWindow* minimised : {m_windows.ausl, m_windows.pmax, m_windows.splmax,
+                                  m_windows.znorm, m_windows.phia})
+        minimised->showMinimized();
+}
+
+} // namespace ui
