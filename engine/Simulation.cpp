@@ -80,6 +80,16 @@ bool sanitize(double& v) {
     return true;
 }
 
+// A point the network could not be solved at: every value but the frequency is 0 (Pmax2
+// only where driver 2 takes part; otherwise the row keeps what it held).
+void clearPoint(ResultRows& r, int i, bool driver2Present) {
+    for (auto* row : {&r.SPL, &r.Zel, &r.x1, &r.x2, &r.SPLmax, &r.Pmax, &r.Zreal, &r.Zimag,
+                      &r.Phi_a})
+        (*row)[i] = 0;
+    if (driver2Present)
+        r.Pmax2[i] = 0;
+}
+
 bool sanitizePoint(ResultRows& r, int i) {
     bool any = false;
     for (auto* row : {&r.SPL, &r.Zel, &r.x1, &r.x2, &r.SPLmax, &r.Pmax, &r.Pmax2, &r.Zreal,
@@ -109,16 +119,16 @@ std::string RefusalReason(const SimulationInput& in) {
     const int profile = in.profile < 0 ? 0 : in.profile;
     if ((profile == 3 || profile == 4 || profile == 6) && !(in.AM > in.AT))
         return refuse("this contour needs a mouth area larger than the throat area.");
-    if (!std::isfinite(in.L) || in.L < 0)
-        return refuse("the horn length must not be negative.");
+    if (!std::isfinite(in.L) || !(in.L > 0))
+        return refuse("the horn length must be above 0.");
     if (in.ContourPoints < 2 || in.ContourPoints > 10001)
         return refuse("the contour solution must be 2 to 10001 points.");
     if (in.FrequencyPoints < 2)
         return refuse("the frequency solution must be at least 2 points.");
-    if (!in.autoFrequencyRange && !(in.rangeMin > 0))
+    if (!in.autoFrequencyRange && in.rangeMin < in.rangeMax && !(in.rangeMin > 0))
         return refuse("the lowest simulation frequency must be above 0 Hz.");
-    if (in.hornType != 1 && in.Vrk == 0)
-        return refuse("the volume of the rear chamber VRC must not be 0.");
+    if (in.hornType != 1 && !(in.Vrk > 0))
+        return refuse("the volume of the rear chamber VRC must be above 0.");
     if (in.hornType != 1 && in.portEntered && (!(in.Abr > 0) || in.fbr == 0))
         return refuse("a bass-reflex port needs an area above 0 and a frequency other than 0.");
     if (in.CBRK2 && in.driver2Mode >= 1 && in.Vrk2 == 0)
@@ -231,13 +241,15 @@ SimulationResult Simulate(const SimulationInput& in, const ResultRows& previousS
             StampNetwork(elements, *sparse);
             solved = sparse->solve(x);
         }
-        if (!solved) {
+        if (!solved)
             ++singularPoints;
-            x.fill(Complex());
+        if (solved) {
+            ComputeResponses(in, result.drivers, en, mouthArea99, omega, x, i, result.rows);
+            if (sanitizePoint(result.rows, i))
+                ++invalidPoints;
+        } else {
+            clearPoint(result.rows, i, driver2Present);
         }
-        ComputeResponses(in, result.drivers, en, mouthArea99, omega, x, i, result.rows);
-        if (sanitizePoint(result.rows, i) && solved)
-            ++invalidPoints;
         if (options.buildTables) {
             result.dataTable += DataTableLine(result.rows, i, driver2Present);
             result.dataTable += "\r\n";
