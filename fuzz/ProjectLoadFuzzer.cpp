@@ -1,7 +1,8 @@
 // Fuzz target: the INI reader and the project loader on arbitrary bytes.
 // Invariants: no crash; a value written reads back (in memory and after content() is parsed
 // again) and leaves every other key as it was; every control that FormFields lists can be set
-// by its name; a project opened, saved over itself and opened again gives the same form.
+// by its name; a project opened, saved over itself and opened again gives the same form (line
+// breaks inside a value turned into blanks).
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -131,18 +132,19 @@ void checkProjectFile(const std::string& bytes) {
     model::FormState reopened;
     files::ProjectFile::LoadDriver1Values(file.path(), reopened);
     files::ProjectFile::LoadOtherValues(file.path(), reopened);
-    if (!(reopened == opened)) {
-        const Pairs after = model::FormFields::List(reopened);
-        std::string detail = "window placement differs";
-        for (std::size_t i = 0; i < listed.size(); ++i) {
-            if (listed[i] != after[i]) {
-                detail = listed[i].first + ": '" + listed[i].second + "' became '" +
-                         after[i].second + "'";
-                break;
-            }
-        }
-        robust::Require(false, "open, save and open again gives the same form", detail);
+    // A lone CR inside a line is part of the value read; the writer turns line breaks into
+    // blanks, as a value cannot span lines.
+    Pairs expected = listed;
+    for (auto& [name, value] : expected)
+        value = expectedReadBack(value);
+    const Pairs after = model::FormFields::List(reopened);
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        robust::Require(expected[i] == after[i], "open, save and open again gives the same form",
+                        expected[i].first + ": '" + expected[i].second + "' became '" +
+                            after[i].second + "'");
     }
+    robust::Require(reopened.windows == opened.windows,
+                    "open, save and open again keeps the window placement");
 }
 
 } // namespace
