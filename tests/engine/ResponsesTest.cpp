@@ -261,6 +261,24 @@ TEST(Responses, ClosedBoxFarBelowResonance) {
     EXPECT_NEAR(r.rows.Zreal[0], 0.0, 1e-6 * std::fabs(Zfront)); // no damping, no radiation
 }
 
+TEST(Responses, OpenHornIsAMassLoadFarBelowItsCutOff) {
+    // The start-up parabolic horn, open: at 10 Hz the air in it is a mass ρ·∫dx/A(x) =
+    // ρ·L·ln(AM/AT)/(AM − AT), plus the mouth's radiation mass 8ρa/(3π·A) of a small baffled
+    // piston, so Z = Sd·ω·M/(ρc). The horn's compliance adds about (kL)²/3 = 1.6 %; no
+    // radiation resistance below the Jinc cap (tolerance 3 %).
+    const engine::SimulationResult r = engine::Simulate(FormInput());
+    ASSERT_EQ(r.rows.f[0], 10.0);
+    const double AT = 0.005, AM = 0.02, L = 1.2, Sd = 0.02;
+    const double a = std::sqrt(AM / ModelPi);
+    const double mass = AirDensity * L * std::log(AM / AT) / (AM - AT) +
+                        8 * AirDensity * a / (3 * ModelPi * AM);
+    const double omega = 2 * ModelPi * 10;
+    EXPECT_TRUE(RelativelyNear(r.rows.Zimag[0], Sd * omega * mass / (AirDensity * SoundSpeed),
+                               0.03))
+        << r.rows.Zimag[0];
+    EXPECT_NEAR(r.rows.Zreal[0], 0.0, 1e-6 * r.rows.Zimag[0]); // rounding only
+}
+
 TEST(DataTableLine, FieldsAndFormats) {
     engine::ResultRows rows;
     rows.f[3] = 21.4514;
