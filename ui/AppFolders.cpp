@@ -15,8 +15,7 @@ std::string AppFolders::programFolder() {
 AppFolders AppFolders::locate() {
     AppFolders folders;
     folders.ProgramFolder = programFolder();
-    const QString documents =
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     folders.DocumentsFolder =
         documents.isEmpty() ? folders.ProgramFolder : QDir::cleanPath(documents).toStdString();
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);

@@ -24,11 +24,11 @@ struct DriverField {
 
 // In the order of the data sheet; driver 2's boxes carry the suffix 2.
 const DriverField Fields[] = {
-    {"Rdc", "EditRdc", "EditRdc2", "Ω"},      {"fs", "Editfs", "Editfs2", "Hz"},
-    {"Qes", "EditQes", "EditQes2", ""},       {"Qms", "EditQms", "EditQms2", ""},
-    {"Vas", "EditVas", "EditVas2", "l"},      {"Pmax", "EditPmax", "EditPmax2", "W"},
-    {"Sd", "EditSd", "EditSd2", "cm²"},       {"Z1k", "EditZ1k", "EditZ1k2", "Ω"},
-    {"Z10k", "EditZ10k", "EditZ10k2", "Ω"},   {"Xmax", "EditXmax", "EditXmax2", "mm"},
+    {"Rdc", "EditRdc", "EditRdc2", "Ω"},    {"fs", "Editfs", "Editfs2", "Hz"},
+    {"Qes", "EditQes", "EditQes2", ""},     {"Qms", "EditQms", "EditQms2", ""},
+    {"Vas", "EditVas", "EditVas2", "l"},    {"Pmax", "EditPmax", "EditPmax2", "W"},
+    {"Sd", "EditSd", "EditSd2", "cm²"},     {"Z1k", "EditZ1k", "EditZ1k2", "Ω"},
+    {"Z10k", "EditZ10k", "EditZ10k2", "Ω"}, {"Xmax", "EditXmax", "EditXmax2", "mm"},
 };
 
 constexpr int DriverColumnWidth = 104;

@@ -38,7 +38,8 @@ const std::vector<TextRow>& EnglishTexts() {
         {"SkizzeForm", P::Caption, 0, 0, "Priciple Sketch"},
         {"ParamForm", P::Caption, 0, 0, "Misc"},
         {"OptionenForm", P::Caption, 0, 0, "Options"},
-        {"OptionenForm.CBFarbeWechseln", P::Caption, 0, 0, "Change color in the following simulation"},
+        {"OptionenForm.CBFarbeWechseln", P::Caption, 0, 0,
+         "Change color in the following simulation"},
         {"OptionenForm.BtnAbbrechen", P::Caption, 0, 0, "Cancel"},
         // Main window, general.
         {"DE", P::Hint, 0, 0, "Data Input"},

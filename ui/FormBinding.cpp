@@ -118,8 +118,8 @@ void FormBinding::setValue(const std::string& control, const QString& value) con
 }
 
 void FormBinding::collect(model::FormState& state) const {
-    for (const QString& gridName : {QStringLiteral("FWGrid"), QStringLiteral("MinMaxGrid"),
-                                    QStringLiteral("OptionGrid")})
+    for (const QString& gridName :
+         {QStringLiteral("FWGrid"), QStringLiteral("MinMaxGrid"), QStringLiteral("OptionGrid")})
         if (auto* grid = qobject_cast<StringGrid*>(widget(gridName)))
             grid->commitPendingEdit();
     for (const std::string& name : m_names)

@@ -86,8 +86,8 @@ QGroupBox* chamberGroup(QWidget* page) {
 }
 
 // A branch group: its two check boxes on top, then its fields.
-QGroupBox* branchGroup(QWidget* page, const char* name, const char* withBox,
-                       const char* sketchBox, std::initializer_list<Field> fields) {
+QGroupBox* branchGroup(QWidget* page, const char* name, const char* withBox, const char* sketchBox,
+                       std::initializer_list<Field> fields) {
     QGroupBox* box = group(page, name);
     QGridLayout* grid = form::grid(box);
     grid->addWidget(form::check(box, withBox), 0, 0, 1, 3);
@@ -139,9 +139,9 @@ QWidget* buildHornPage(QWidget* parent) {
     // Driver 2 with rear chamber 2, and the project info below it.
     auto* middle = new QVBoxLayout();
     middle->setSpacing(4);
-    middle->addWidget(branchGroup(page, "GroupBox8", "CBRK2", "CBT2SkizzeOben",
-                                  {{"Label39", "", "EditxT2", "m"},
-                                   {"Label52", "", "EditVrk2", "l"}}));
+    middle->addWidget(
+        branchGroup(page, "GroupBox8", "CBRK2", "CBT2SkizzeOben",
+                    {{"Label39", "", "EditxT2", "m"}, {"Label52", "", "EditVrk2", "l"}}));
     auto* info = new QVBoxLayout();
     info->setSpacing(2);
     info->addWidget(form::label(page, "LabelInfo", QStringLiteral("Project info")));

@@ -55,14 +55,14 @@ constexpr int ClientHeight = 425;
 
 // Controls whose losing the focus runs the input check.
 const char* const CheckedOnLeave[] = {
-    "Editfs",   "EditQes",   "EditQms",   "EditVas",   "EditPmax", "EditSd",    "EditZ1k",
-    "EditZ10k", "EditXmax",  "EditStk",   "EditUe",    "EditRdc",  "EditRdc2",  "Editfs2",
-    "EditQes2", "EditQms2",  "EditVas2",  "EditPmax2", "EditSd2",  "EditZ1k2",  "EditZ10k2",
-    "EditXmax2", "EditStk2", "EditVAK",   "EditfAK",   "EditAAT",  "EditBAK",   "EditxAK",
-    "EditVvk",  "EditLvk",   "EditBvk",   "EditVrk",   "EditLrk",  "EditBrk",   "Editfbr",
-    "EditAbr",  "EditBbr",   "EditAh",    "Editl1",    "EditBeta1", "EditBeta2", "EditH",
-    "EditB",    "CBKontur",  "EditxT1",   "CBTyp",     "EditVrk2", "EditxT2",   "EditLET",
-    "EditxET",  "EditAET",   "EditBET",   "EditAbst",  "EditdL",   "EditdL2",   "EditdLET",
+    "Editfs",    "EditQes",  "EditQms",  "EditVas",   "EditPmax",  "EditSd",    "EditZ1k",
+    "EditZ10k",  "EditXmax", "EditStk",  "EditUe",    "EditRdc",   "EditRdc2",  "Editfs2",
+    "EditQes2",  "EditQms2", "EditVas2", "EditPmax2", "EditSd2",   "EditZ1k2",  "EditZ10k2",
+    "EditXmax2", "EditStk2", "EditVAK",  "EditfAK",   "EditAAT",   "EditBAK",   "EditxAK",
+    "EditVvk",   "EditLvk",  "EditBvk",  "EditVrk",   "EditLrk",   "EditBrk",   "Editfbr",
+    "EditAbr",   "EditBbr",  "EditAh",   "Editl1",    "EditBeta1", "EditBeta2", "EditH",
+    "EditB",     "CBKontur", "EditxT1",  "CBTyp",     "EditVrk2",  "EditxT2",   "EditLET",
+    "EditxET",   "EditAET",  "EditBET",  "EditAbst",  "EditdL",    "EditdL2",   "EditdLET",
     "FWGrid",
 };
 
@@ -71,15 +71,15 @@ const char* const CheckedOnClick[] = {"CBumdrehen", "CBAK", "CBMundGeschl", "CBR
 
 // Driver 2's edit boxes take the hints of driver 1's at start-up.
 const std::pair<const char*, const char*> CopiedHints[] = {
-    {"EditRdc", "EditRdc2"},   {"Editfs", "Editfs2"},     {"EditQes", "EditQes2"},
-    {"EditQms", "EditQms2"},   {"EditVas", "EditVas2"},   {"EditPmax", "EditPmax2"},
-    {"EditSd", "EditSd2"},     {"EditZ1k", "EditZ1k2"},   {"EditZ10k", "EditZ10k2"},
+    {"EditRdc", "EditRdc2"},   {"Editfs", "Editfs2"},         {"EditQes", "EditQes2"},
+    {"EditQms", "EditQms2"},   {"EditVas", "EditVas2"},       {"EditPmax", "EditPmax2"},
+    {"EditSd", "EditSd2"},     {"EditZ1k", "EditZ1k2"},       {"EditZ10k", "EditZ10k2"},
     {"EditXmax", "EditXmax2"}, {"EditLSInfo", "EditLSInfo2"},
 };
 
 // Menu entries of the file workflow and the HTML export, which come with their own work.
-const char* const FileActions[] = {"DateiNeu",       "DateiOeffnen",        "Treiber1Oeffnen",
-                                   "Treiber2Oeffnen", "DateiSpeichern",      "DateiSpeichernUnter",
+const char* const FileActions[] = {"DateiNeu",        "DateiOeffnen",   "Treiber1Oeffnen",
+                                   "Treiber2Oeffnen", "DateiSpeichern", "DateiSpeichernUnter",
                                    "HTMLExport1"};
 
 const QColor SlotColours[model::SlotCount] = {Qt::black, Qt::red, QColor(0, 128, 0), Qt::blue};
@@ -103,8 +103,7 @@ QIcon clearIcon() {
 
 } // namespace
 
-MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent)
-    : QMainWindow(parent), m_boxes(boxes) {
+MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent) : QMainWindow(parent), m_boxes(boxes) {
     // "." is the decimal separator of every conversion, whatever the user's settings.
     std::setlocale(LC_NUMERIC, "C");
     QLocale::setDefault(QLocale::c());
@@ -200,9 +199,7 @@ void MainWindow::connectControls() {
 }
 
 void MainWindow::connectMenu() {
-    auto action = [this](const char* name) {
-        return findChild<QAction*>(QLatin1String(name));
-    };
+    auto action = [this](const char* name) { return findChild<QAction*>(QLatin1String(name)); };
     for (const char* name : FileActions)
         action(name)->setEnabled(false);
     for (const auto& [button, name] : {std::pair{"BtnTreiber1Oeffnen", "Treiber1Oeffnen"},
@@ -228,8 +225,7 @@ void MainWindow::connectMenu() {
         openDocument(model::MainWindowState::joinPath(m_state.DataFolder, "data.txt"));
     });
     connect(action("Handbuch"), &QAction::triggered, this, [this] {
-        openDocument(model::MainWindowState::joinPath(m_state.ProgramFolder,
-                                                      "Velmora7Manual.pdf"));
+        openDocument(model::MainWindowState::joinPath(m_state.ProgramFolder, "Velmora7Manual.pdf"));
     });
 }
 
@@ -283,8 +279,8 @@ void MainWindow::formShow() {
 
     if (m_windows.phia)
         m_windows.phia->showMinimized();
-    QFile contour(
-        QString::fromStdString(model::MainWindowState::joinPath(m_state.DataFolder, "contour.txt")));
+    QFile contour(QString::fromStdString(
+        model::MainWindowState::joinPath(m_state.DataFolder, "contour.txt")));
     if (contour.open(QIODevice::WriteOnly | QIODevice::Truncate))
         contour.close();
 }
@@ -301,14 +297,13 @@ void MainWindow::placeWindows() {
     if (m_windows.zel)
         m_windows.zel->move(spl.left(), spl.top() + spl.height() + 2);
     if (m_windows.skizze && m_windows.zel)
-        m_windows.skizze->move(spl.left(),
-                               spl.top() + spl.height() + m_windows.zel->frameGeometry().height() + 4);
+        m_windows.skizze->move(spl.left(), spl.top() + spl.height() +
+                                               m_windows.zel->frameGeometry().height() + 4);
 }
 
 void MainWindow::Translate() {
-    Translator::applyAll(EnglishTexts(), [this](const QString& target) {
-        return m_windows.find(target);
-    });
+    Translator::applyAll(EnglishTexts(),
+                         [this](const QString& target) { return m_windows.find(target); });
     m_binding->readHints(m_state.form.hints);
 }
 
@@ -515,9 +510,9 @@ void MainWindow::openDocument(const std::string& path) {
 
 void MainWindow::applyWindowGeometry() {
     const std::pair<const char*, QWidget*> placed[] = {
-        {"Ausl", m_windows.ausl},   {"Pmax", m_windows.pmax},     {"Zel", m_windows.zel},
-        {"Znorm", m_windows.znorm}, {"SPL", m_windows.spl},       {"Area", m_windows.skizze},
-        {"SPLmax", m_windows.splmax}, {"Phia", m_windows.phia},   {"Param", m_windows.param},
+        {"Ausl", m_windows.ausl},     {"Pmax", m_windows.pmax}, {"Zel", m_windows.zel},
+        {"Znorm", m_windows.znorm},   {"SPL", m_windows.spl},   {"Area", m_windows.skizze},
+        {"SPLmax", m_windows.splmax}, {"Phia", m_windows.phia}, {"Param", m_windows.param},
     };
     for (const auto& [key, window] : placed) {
         auto found = m_state.form.windows.find(key);
@@ -528,8 +523,8 @@ void MainWindow::applyWindowGeometry() {
 
 void MainWindow::captureWindowGeometry() {
     const std::pair<const char*, QWidget*> placed[] = {
-        {"Area", m_windows.skizze}, {"Ausl", m_windows.ausl},   {"Param", m_windows.param},
-        {"Phia", m_windows.phia},   {"Pmax", m_windows.pmax},   {"SPL", m_windows.spl},
+        {"Area", m_windows.skizze},   {"Ausl", m_windows.ausl},   {"Param", m_windows.param},
+        {"Phia", m_windows.phia},     {"Pmax", m_windows.pmax},   {"SPL", m_windows.spl},
         {"SPLmax", m_windows.splmax}, {"Znorm", m_windows.znorm}, {"Zel", m_windows.zel},
     };
     for (const auto& [key, window] : placed) {
@@ -538,7 +533,9 @@ void MainWindow::captureWindowGeometry() {
         model::WindowGeometry& g = m_state.form.windows[key];
         const QRect outer = window->frameGeometry();
         g = {outer.left(), outer.top(), outer.height(), outer.width(),
-             window->isMinimized() ? 1 : window->isMaximized() ? 2 : 0};
+             window->isMinimized()   ? 1
+             : window->isMaximized() ? 2
+                                     : 0};
     }
     model::WindowGeometry& main = m_state.form.windows["Main"];
     main.left = frameGeometry().left();

@@ -18,8 +18,7 @@ public:
     // A message with an OK button only.
     virtual void inform(QWidget* parent, const QString& caption, const QString& text) = 0;
     // A question with the buttons Yes, No and Cancel; closing the box counts as Cancel.
-    virtual Answer askYesNoCancel(QWidget* parent, const QString& caption,
-                                  const QString& text) = 0;
+    virtual Answer askYesNoCancel(QWidget* parent, const QString& caption, const QString& text) = 0;
 };
 
 } // namespace ui

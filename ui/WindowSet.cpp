@@ -27,7 +27,8 @@ WindowSet::WindowSet(MessageBoxes& boxes) {
     Windows& w = m_windows;
     w.main = create<MainWindow>(m_owned, boxes);
     w.param = create<ParamForm>(m_owned);
-    w.about = create<AboutBox>(m_owned);
+    // The dialogs open over the main window; they are destroyed before it.
+    w.about = create<AboutBox>(m_owned, w.main);
     w.ausl = create<PlotWindow>(m_owned, QStringLiteral("AuslForm"), QString(), Kind::Values);
     w.pmax = create<PlotWindow>(m_owned, QStringLiteral("PmaxForm"), QString(), Kind::Values);
     w.zel = create<PlotWindow>(m_owned, QStringLiteral("ZelForm"), QString(), Kind::Values);
@@ -35,7 +36,7 @@ WindowSet::WindowSet(MessageBoxes& boxes) {
     w.spl = create<PlotWindow>(m_owned, QStringLiteral("SPLForm"), QStringLiteral("SPL [dB]"),
                                Kind::Values);
     w.skizze = create<SketchWindow>(m_owned);
-    w.optionen = create<OptionsDialog>(m_owned);
+    w.optionen = create<OptionsDialog>(m_owned, w.main);
     w.splmax = create<PlotWindow>(m_owned, QStringLiteral("SPLmaxForm"), QString(), Kind::Values);
     w.phia = create<PlotWindow>(m_owned, QStringLiteral("PhiaForm"), QString(), Kind::Phase);
     w.main->attachWindows(w);
@@ -53,13 +54,12 @@ void WindowSet::show() {
     for (QWidget* window : m_windows.all())
         window->winId();
     m_windows.main->show();
-    for (QWidget* shown : {static_cast<QWidget*>(m_windows.param),
-                           static_cast<QWidget*>(m_windows.spl),
-                           static_cast<QWidget*>(m_windows.zel),
-                           static_cast<QWidget*>(m_windows.skizze)})
+    for (QWidget* shown :
+         {static_cast<QWidget*>(m_windows.param), static_cast<QWidget*>(m_windows.spl),
+          static_cast<QWidget*>(m_windows.zel), static_cast<QWidget*>(m_windows.skizze)})
         shown->show();
-    for (PlotWindow* minimised : {m_windows.ausl, m_windows.pmax, m_windows.splmax,
-                                  m_windows.znorm, m_windows.phia})
+    for (PlotWindow* minimised :
+         {m_windows.ausl, m_windows.pmax, m_windows.splmax, m_windows.znorm, m_windows.phia})
         minimised->showMinimized();
 }
 

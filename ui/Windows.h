@@ -17,18 +17,18 @@ class PlotWindow;
 class SketchWindow;
 
 struct Windows {
-    MainWindow* main = nullptr;      // "Velmora"
-    ParamForm* param = nullptr;      // "Misc"
-    AboutBox* about = nullptr;       // "Info"
-    PlotWindow* ausl = nullptr;      // cone amplitude
-    PlotWindow* pmax = nullptr;      // power for the maximum linear SPL
-    PlotWindow* zel = nullptr;       // electrical impedance
-    PlotWindow* znorm = nullptr;     // radiation impedance in front of the cone
-    PlotWindow* spl = nullptr;       // sound pressure level
-    SketchWindow* skizze = nullptr;  // principle sketch
+    MainWindow* main = nullptr;     // "Velmora"
+    ParamForm* param = nullptr;     // "Misc"
+    AboutBox* about = nullptr;      // "Info"
+    PlotWindow* ausl = nullptr;     // cone amplitude
+    PlotWindow* pmax = nullptr;     // power for the maximum linear SPL
+    PlotWindow* zel = nullptr;      // electrical impedance
+    PlotWindow* znorm = nullptr;    // radiation impedance in front of the cone
+    PlotWindow* spl = nullptr;      // sound pressure level
+    SketchWindow* skizze = nullptr; // principle sketch
     OptionsDialog* optionen = nullptr;
-    PlotWindow* splmax = nullptr;    // linear maximum SPL
-    PlotWindow* phia = nullptr;      // acoustic phase
+    PlotWindow* splmax = nullptr; // linear maximum SPL
+    PlotWindow* phia = nullptr;   // acoustic phase
 
     // In the order they are created.
     std::vector<QWidget*> all() const;

@@ -9,8 +9,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 
 #include "ColourSwatch.h"
 #include "IniFile.h"
@@ -19,6 +21,7 @@
 #include "PlotWindow.h"
 #include "RadioGroup.h"
 #include "StartedProgram.h"
+#include "StringGrid.h"
 
 namespace {
 
@@ -27,8 +30,7 @@ bool looksActive(QWidget* box) {
 }
 
 bool looksInactive(QWidget* box) {
-    return box->palette().color(QPalette::Base) ==
-           QApplication::palette().color(QPalette::Button);
+    return box->palette().color(QPalette::Base) == QApplication::palette().color(QPalette::Button);
 }
 
 // Answers the next modal dialog once it is up: sets the option and presses a button.
@@ -51,7 +53,9 @@ private slots:
     void positionBeyondHornLengthMakesStartCheckAgain();
     void clicksSwitchTheLooksOfDependentBoxes_data();
     void clicksSwitchTheLooksOfDependentBoxes();
+    void crossoverCellIsCheckedWhenLeavingTheGrid();
     void f9RunsWritesTablesAndFillsReport();
+    void deleteAllPlotsEmptiesTheSlots();
     void f9ChecksAnEditStillInProgressBeforeRunning();
     void runShowsNoticesAndCorrectsMouthHeight();
     void closeAsksToSaveOnlyAfterAnEdit();
@@ -139,6 +143,24 @@ void MainWindowTest::clicksSwitchTheLooksOfDependentBoxes() {
     QVERIFY(!program.state().ProjectSaved);
 }
 
+void MainWindowTest::crossoverCellIsCheckedWhenLeavingTheGrid() {
+    StartedProgram program;
+    QVERIFY(program.active());
+    auto* grid = program.control<ui::StringGrid>("FWGrid");
+    auto* pages = program.main().findChild<QTabWidget*>("DE");
+    pages->setCurrentWidget(program.main().binding().widget("FWTab"));
+    grid->focusCell(2, 2); // C of position 2
+    for (const QChar c : QStringLiteral("4,7"))
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    program.control<QCheckBox>("CBohneFW")->setFocus(Qt::MouseFocusReason);
+    QCoreApplication::processEvents();
+    QCOMPARE(grid->cell(2, 2), QStringLiteral("4.7"));
+    // 1/C for 4.7 µF; relative tolerance for the one division.
+    const double invC = program.state().lastCheck.elements.ElementInvC[2];
+    QVERIFY(std::abs(invC * 4.7e-6 - 1) < 1e-12);
+    QVERIFY(program.boxes.shown.isEmpty());
+}
+
 void MainWindowTest::f9RunsWritesTablesAndFillsReport() {
     StartedProgram program;
     QVERIFY(program.active());
@@ -192,6 +214,21 @@ void MainWindowTest::f9RunsWritesTablesAndFillsReport() {
     program.pressF9();
     QCOMPARE(countLines(program.dataFolder() + "/data.bak"), 2 + 75);
     QCOMPARE(program.state().ColourSlot, 2);
+}
+
+void MainWindowTest::deleteAllPlotsEmptiesTheSlots() {
+    StartedProgram program;
+    QVERIFY(program.active());
+    program.pressF9();
+    program.pressF9();
+    QVERIFY(program.state().slotFilled(1));
+    program.control<QAbstractButton>("BtnClear")->click();
+    QCOMPARE(program.state().ColourSlot, 0);
+    QVERIFY(program.control<ui::ColourSwatch>("Evo0Image")->isSelected());
+    QVERIFY(!program.control<ui::ColourSwatch>("Evo2Image")->isSelected());
+    QVERIFY(!program.control<QAbstractButton>("BtnRefresh")->isEnabled());
+    for (int slot = 0; slot < model::SlotCount; ++slot)
+        QVERIFY(!program.state().slotFilled(slot));
 }
 
 // F9 while the focus is still in the edited box: the check runs first, and a value it
@@ -288,8 +325,9 @@ void MainWindowTest::colourSlotStaysWhenOptionIsOff() {
     answerOptionsDialog(false, "BtnOK");
     options->trigger();
     files::IniFile ini;
-    QCOMPARE(QString::fromStdString(ini.load((program.dataFolder() + "/Velmora.ini").toStdString())),
-             QString());
+    QCOMPARE(
+        QString::fromStdString(ini.load((program.dataFolder() + "/Velmora.ini").toStdString())),
+        QString());
     QCOMPARE(ini.readString("Optionen", "CBFarbeWechseln", "?"), std::string("0"));
 
     program.pressF9();

@@ -28,6 +28,8 @@ void StartedProgram::type(const char* editName, const QString& text) const {
             pages->setCurrentIndex(i);
     QCoreApplication::processEvents();
     box->setFocus(Qt::MouseFocusReason);
+    // The check that leaving the previous box started runs before the typing.
+    QCoreApplication::processEvents();
     box->selectAll();
     QTest::keyClicks(box, text);
 }

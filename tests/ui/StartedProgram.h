@@ -26,8 +26,7 @@ public:
     // True when the main window became active (focus changes need it).
     bool active() const { return m_active; }
 
-    template <typename T>
-    T* control(const char* name) const {
+    template <typename T> T* control(const char* name) const {
         return qobject_cast<T*>(main().binding().widget(name));
     }
     QLineEdit* edit(const char* name) const { return control<QLineEdit>(name); }

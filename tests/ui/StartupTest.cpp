@@ -77,10 +77,10 @@ void StartupTest::everyControlOfTheModelHasItsWidget() {
     for (const std::string& name : unbound)
         names << QString::fromStdString(name);
     QVERIFY2(names.isEmpty(), qPrintable(names.join(", ")));
-    for (const char* name : {"DE", "TreiberTab", "HornTab", "FWTab", "AchsenTab", "GroupBox7",
-                             "GroupBox6", "GroupBox2", "GroupBox8", "GroupBox3", "GroupBox4",
-                             "ButtonStart", "ProgressBar1", "BtnClear", "BtnRefresh",
-                             "Evo0Image", "Evo1Image", "Evo2Image", "Evo3Image"})
+    for (const char* name :
+         {"DE", "TreiberTab", "HornTab", "FWTab", "AchsenTab", "GroupBox7", "GroupBox6",
+          "GroupBox2", "GroupBox8", "GroupBox3", "GroupBox4", "ButtonStart", "ProgressBar1",
+          "BtnClear", "BtnRefresh", "Evo0Image", "Evo1Image", "Evo2Image", "Evo3Image"})
         QVERIFY2(program.main().binding().widget(name), name);
 }
 
@@ -167,9 +167,17 @@ void StartupTest::windowSetHasItsCaptionsSizesAndPlaces() {
     QCOMPARE(w.main->windowTitle(), QStringLiteral("Velmora"));
     QCOMPARE(w.main->centralWidget()->size(), QSize(559, 425));
     QCOMPARE(w.main->minimumSize(), w.main->maximumSize());
-    const QStringList captions = {"Velmora", "Misc", "Info", "Cone amplitude [mm]", "Pmax in W",
-                                  "Zel in Ohms", "Acoustic impedance in front of the cone",
-                                  "SPL [dB]", "Priciple Sketch", "Options", "SPLmax in dB",
+    const QStringList captions = {"Velmora",
+                                  "Misc",
+                                  "Info",
+                                  "Cone amplitude [mm]",
+                                  "Pmax in W",
+                                  "Zel in Ohms",
+                                  "Acoustic impedance in front of the cone",
+                                  "SPL [dB]",
+                                  "Priciple Sketch",
+                                  "Options",
+                                  "SPLmax in dB",
                                   "Acoustic Phase in degrees"};
     const std::vector<QWidget*> all = w.all();
     QCOMPARE(static_cast<int>(all.size()), captions.size());
