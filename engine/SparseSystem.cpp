@@ -85,8 +85,10 @@ bool SparseSystem::solve(std::array<Complex, N>& x) {
             const size_t begin = static_cast<size_t>(m_upperStart[j]);
             const size_t end = static_cast<size_t>(m_upperStart[j + 1]);
             const Complex pivot = m_upperValues[begin]; // the diagonal comes first
-            if (isZero(pivot))
+            if (isZero(pivot)) {
+                m_present.fill(0); // the next solve starts from an empty scratch row
                 return false;
+            }
             const Complex m = Divide(m_work[j], pivot);
             m_b[i] = subtractProduct(m_b[i], m, m_b[j]);
             for (size_t k = begin + 1; k < end; ++k) {

@@ -608,6 +608,15 @@ TEST(Stamps, BranchesAtPointNinetyNineWithTheMouthClosed) {
 
 // ----- Solvers -----
 
+// Index of the first unknown in which two solutions differ at all, −1 when they are equal.
+int firstDifference(const std::array<Complex, 262>& a, const std::array<Complex, 262>& b) {
+    for (int i = 0; i < 262; ++i) {
+        if (!(a[i] == b[i]))
+            return i;
+    }
+    return -1;
+}
+
 // Σ |A_rc·x_c − b_r| over a row relative to Σ |A_rc·x_c|: how well x satisfies the system.
 double worstRelativeResidual(const RecordingSystem& s, const std::array<Complex, 262>& x) {
     std::array<Complex, 262> sum{};
@@ -664,7 +673,7 @@ TEST(DenseSystem, IdentityRowsGiveZero) {
     engine::StampNetwork(e, changed);
     std::array<Complex, 262> y{};
     ASSERT_TRUE(changed.solve(y));
-    EXPECT_EQ(y, x);
+    EXPECT_EQ(firstDifference(y, x), -1);
 }
 
 TEST(DenseSystem, ZeroPivotIsReported) {
@@ -719,7 +728,7 @@ TEST(SparseSystem, ReusedAcrossPointsStaysIdentical) {
             std::array<Complex, 262> xs{};
             ASSERT_TRUE(dense.solve(xd));
             ASSERT_TRUE(sparse.solve(xs));
-            EXPECT_EQ(xs, xd) << named.name << " " << f;
+            EXPECT_EQ(firstDifference(xs, xd), -1) << named.name << " " << f;
         }
     }
 }
@@ -744,6 +753,81 @@ TEST(SparseSystem, WholeRunsAgreeWithTheReference) {
         }
         EXPECT_EQ(a.dataTable, b.dataTable) << named.name;
         EXPECT_EQ(a.notices, b.notices) << named.name;
+    }
+}
+
+// The start-up input with a three-branch trap in positions 7 to 9 and a shunt capacitor in
+// position 10 whose reactance cancels it exactly at 10 Hz, the first point of the sweep:
+// A[3][3] = Z7 + Z8 = 0 there while A[4][3] = −Z8 is not, so the elimination meets the zero
+// pivot while it reduces row 4 (columns 3, 4 and 5). Every other point is an ordinary network.
+engine::SimulationInput zeroPivotAtTenHertz() {
+    const double f = 10;
+    const double omega = 2 * ModelPi * f;
+    for (double L7 = 0.010; L7 < 0.011; L7 += 0.0001) {
+        engine::SimulationInput in = FormInput();
+        in.ElementL[7] = L7; // reactances only: Z7 is purely imaginary
+        in.ElementL[8] = 0.003;
+        in.ElementL[9] = 0.05;
+        in.ElementR[10] = 0;
+        const double reactance = ElementsAt(Prepared(in), f).Z[7].imag();
+        double invC = reactance * omega;
+        for (int step = 0; step < 64; ++step) {
+            in.ElementInvC[10] = invC;
+            const NetworkElements e = ElementsAt(Prepared(in), f);
+            if (e.Z[7] + e.Z[8] == Complex())
+                return in;
+            invC = std::nextafter(invC, e.Z[8].imag() + reactance > 0 ? 2 * invC : 0.0);
+        }
+    }
+    ADD_FAILURE() << "no exactly cancelling capacitor found";
+    return FormInput();
+}
+
+TEST(SparseSystem, FailedSolveLeavesNothingForTheNextPoint) {
+    const engine::SimulationInput bad = zeroPivotAtTenHertz();
+    const NetworkElements eb = ElementsAt(Prepared(bad), 10);
+    ASSERT_EQ(eb.Z[7] + eb.Z[8], Complex());
+    ASSERT_NE(eb.Z[8], Complex());
+    engine::SparseSystem sparse;
+    engine::StampNetwork(eb, sparse);
+    std::array<Complex, 262> x{};
+    ASSERT_FALSE(sparse.solve(x));
+    engine::DenseSystem refused;
+    engine::StampNetwork(eb, refused);
+    ASSERT_FALSE(refused.solve(x));
+    // The same system object at the next point of a sweep.
+    for (const enginetest::NamedInput& named : enginetest::VariedInputs()) {
+        const NetworkElements e = ElementsAt(Prepared(named.input), 440);
+        engine::DenseSystem dense;
+        engine::StampNetwork(e, dense);
+        sparse.clear();
+        engine::StampNetwork(e, sparse);
+        std::array<Complex, 262> xd{};
+        std::array<Complex, 262> xs{};
+        ASSERT_TRUE(dense.solve(xd));
+        ASSERT_TRUE(sparse.solve(xs));
+        EXPECT_EQ(firstDifference(xs, xd), -1) << named.name;
+    }
+}
+
+TEST(SparseSystem, RunWithOneUnsolvablePointAgreesWithTheReference) {
+    const engine::SimulationInput in = zeroPivotAtTenHertz();
+    engine::SimulationOptions reference;
+    reference.solver = engine::SolverKind::Reference;
+    engine::SimulationOptions fast;
+    fast.solver = engine::SolverKind::Fast;
+    const engine::SimulationResult a = engine::Simulate(in, {}, reference);
+    const engine::SimulationResult b = engine::Simulate(in, {}, fast);
+    ASSERT_EQ(a.notices.size(), 1u);
+    EXPECT_NE(a.notices[0].text.find("at 1 frequency point"), std::string::npos)
+        << a.notices[0].text;
+    EXPECT_EQ(a.rows.SPL[0], 0.0);
+    EXPECT_GT(a.rows.Zel[1], 0.0);
+    EXPECT_EQ(b.notices, a.notices);
+    EXPECT_EQ(b.dataTable, a.dataTable);
+    for (int i = 0; i < a.pointCount; ++i) {
+        EXPECT_EQ(b.rows.SPL[i], a.rows.SPL[i]) << i;
+        EXPECT_EQ(b.rows.Zel[i], a.rows.Zel[i]) << i;
     }
 }
 
