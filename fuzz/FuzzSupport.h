@@ -31,8 +31,8 @@ public:
     explicit ScratchFile(const char* name) {
         namespace fs = std::filesystem;
         std::error_code error;
-        const fs::path folder = fs::is_directory("/dev/shm", error) ? fs::path("/dev/shm")
-                                                                     : fs::temp_directory_path();
+        const fs::path folder =
+            fs::is_directory("/dev/shm", error) ? fs::path("/dev/shm") : fs::temp_directory_path();
         m_path = (folder / ("velmora-fuzz-" + std::to_string(::getpid()) + "-" + name)).string();
     }
     ~ScratchFile() {

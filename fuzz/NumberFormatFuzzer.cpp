@@ -29,8 +29,8 @@ struct Picture {
 
 // Every picture the tables, the report and the input check use.
 const Picture knownPictures[] = {
-    {"0", 0, false},     {"0.#", 1, false},    {"0.0", 1, false},      {"0.##", 2, false},
-    {"0.00", 2, false},  {"0.###", 3, false},  {"0.000", 3, false},    {"0.00E+00", 2, true},
+    {"0", 0, false},      {"0.#", 1, false},      {"0.0", 1, false},   {"0.##", 2, false},
+    {"0.00", 2, false},   {"0.###", 3, false},    {"0.000", 3, false}, {"0.00E+00", 2, true},
     {"0.0E+00", 1, true}, {"0.000E+00", 3, true},
 };
 
@@ -45,9 +45,10 @@ void checkKnownPicture(double v, const Picture& picture) {
     robust::Require(!(text[0] == '-' && back == 0), "no negative zero", text);
     // Half a unit of the last digit written, plus the few units in the last place of a
     // double that reading a long decimal may add.
-    const double unit = picture.exponent && v != 0
-                            ? std::pow(10.0, std::floor(std::log10(std::fabs(v))) - picture.decimals)
-                            : std::pow(10.0, -picture.decimals);
+    const double unit =
+        picture.exponent && v != 0
+            ? std::pow(10.0, std::floor(std::log10(std::fabs(v))) - picture.decimals)
+            : std::pow(10.0, -picture.decimals);
     const double tolerance = 0.5 * unit * (1 + 1e-9) + 4 * std::fabs(v) * 1e-16 + 1e-300;
     // log10 can land one decade low just below a power of ten.
     const double limit = picture.exponent ? 10 * tolerance : tolerance;
@@ -61,10 +62,10 @@ void checkKnownPicture(double v, const Picture& picture) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     double v = 0;
     std::memcpy(&v, data, size < sizeof v ? size : sizeof v);
-    const std::string picture = size > sizeof v
-                                    ? std::string(reinterpret_cast<const char*>(data) + sizeof v,
-                                                  size - sizeof v)
-                                    : std::string();
+    const std::string picture =
+        size > sizeof v
+            ? std::string(reinterpret_cast<const char*>(data) + sizeof v, size - sizeof v)
+            : std::string();
 
     // Any picture: only no crash and a bounded text.
     const std::string text = FormatPicture(v, picture);
@@ -75,8 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     robust::Require(!robust::MentionsNonFinite(general) && general.size() <= 24,
                     "the general format is a short number", general);
     const std::string again = FormatGeneral(ParseGridNumber(general));
-    robust::Require(again == general || robust::BeyondGeneralFormat(v), "the general format reads back as itself",
-                    general + " -> " + again);
+    robust::Require(again == general || robust::BeyondGeneralFormat(v),
+                    "the general format reads back as itself", general + " -> " + again);
 
     for (const Picture& known : knownPictures)
         checkKnownPicture(v, known);

@@ -31,8 +31,7 @@ void capOption(std::string& cell, int cap) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static robust::ScratchFile file("pipeline.vmx");
-    robust::WriteBytes(file.path(),
-                       std::string_view(reinterpret_cast<const char*>(data), size));
+    robust::WriteBytes(file.path(), std::string_view(reinterpret_cast<const char*>(data), size));
 
     model::FormState state;
     files::ProjectFile::LoadDriver1Values(file.path(), state);

@@ -77,7 +77,8 @@ void checkIniFile(const std::string& bytes) {
     (void)ini.readInteger(ownSection, ownKey, 0);
 
     const Pairs& names = keys();
-    const char* const absent = "\x01" "absent";
+    const char* const absent = "\x01"
+                               "absent";
     std::vector<std::string> before;
     for (const auto& [section, key] : names) {
         before.push_back(ini.readString(section, key, absent));
@@ -95,8 +96,8 @@ void checkIniFile(const std::string& bytes) {
     const auto& [section, key] = names[chosen];
     ini.writeString(section, key, value);
     const std::string expected = expectedReadBack(value);
-    robust::Require(ini.readString(section, key, absent) == expected,
-                    "a written value reads back", section + "/" + key);
+    robust::Require(ini.readString(section, key, absent) == expected, "a written value reads back",
+                    section + "/" + key);
 
     files::IniFile again;
     again.setContent(ini.content());

@@ -18,7 +18,8 @@ inline bool MentionsNonFinite(std::string_view text) {
     for (std::size_t i = 0; i + 3 <= text.size(); ++i) {
         std::string word;
         for (std::size_t k = 0; k < 3; ++k)
-            word.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(text[i + k]))));
+            word.push_back(
+                static_cast<char>(std::tolower(static_cast<unsigned char>(text[i + k]))));
         if (word == "nan" || word == "inf")
             return true;
     }
