@@ -137,6 +137,8 @@ std::string RefusalReason(const SimulationInput& in) {
         return refuse("the area of the extra tunnel must not be negative.");
     if (in.CBAK && in.fAK != 0 && in.VAK != 0 && in.AAT < 0)
         return refuse("the area of the absorber chamber tunnel must not be negative.");
+    if (in.CBAK && in.fAK != 0 && in.VAK < 0) // its face (√PF·VAK)^(2/3) would be no number
+        return refuse("the volume of the absorber chamber must not be negative.");
     for (int k = 1; k <= 14; ++k) {
         if (!std::isfinite(in.ElementR[k]) || !std::isfinite(in.ElementL[k]) ||
             !std::isfinite(in.ElementInvC[k]))

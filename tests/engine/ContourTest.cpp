@@ -78,24 +78,19 @@ TEST_P(ProfileTest, EndAreasGridAndVolume) {
     EXPECT_NEAR(contour.ContourArea[0], AT, 1e-12 * AT) << c.name;
     EXPECT_NEAR(contour.ContourArea[100], AM, 1e-12 * AM) << c.name;
     for (int k : {13, 50, 87})
-        EXPECT_NEAR(contour.ContourArea[k], profileArea(c.profile, contour.ContourX[k]),
-                    1e-12 * AM)
+        EXPECT_NEAR(contour.ContourArea[k], profileArea(c.profile, contour.ContourX[k]), 1e-12 * AM)
             << c.name << " k " << k;
     const double volume = simpson([&](double x) { return profileArea(c.profile, x); }, 0, L);
     EXPECT_TRUE(RelativelyNear(contour.VHorn, volume, c.volumeTolerance))
         << c.name << ": " << contour.VHorn << " vs " << volume;
 }
 
-INSTANTIATE_TEST_SUITE_P(Profiles, ProfileTest,
-                         ::testing::Values(ProfileCase{0, "parabolic", 1e-12},
-                                           ProfileCase{1, "conical", 1e-12},
-                                           ProfileCase{2, "exponential", 1e-12},
-                                           ProfileCase{3, "hyperbolic", 1e-6},
-                                           ProfileCase{4, "octo", 1e-6},
-                                           ProfileCase{5, "geometric", 1e-12}),
-                         [](const ::testing::TestParamInfo<ProfileCase>& p) {
-                             return std::string(p.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Profiles, ProfileTest,
+    ::testing::Values(ProfileCase{0, "parabolic", 1e-12}, ProfileCase{1, "conical", 1e-12},
+                      ProfileCase{2, "exponential", 1e-12}, ProfileCase{3, "hyperbolic", 1e-6},
+                      ProfileCase{4, "octo", 1e-6}, ProfileCase{5, "geometric", 1e-12}),
+    [](const ::testing::TestParamInfo<ProfileCase>& p) { return std::string(p.param.name); });
 
 TEST(Contour, MidpointIdentities) {
     // At x = L/2 each profile gives a mean of the end areas.
@@ -104,9 +99,9 @@ TEST(Contour, MidpointIdentities) {
             .ContourArea[50];
     };
     const double tol = 1e-12 * AM;
-    EXPECT_NEAR(mid(0), (AT + AM) / 2, tol);                                   // arithmetic
+    EXPECT_NEAR(mid(0), (AT + AM) / 2, tol);                                    // arithmetic
     EXPECT_NEAR(mid(1), std::pow((std::sqrt(AT) + std::sqrt(AM)) / 2, 2), tol); // radii
-    EXPECT_NEAR(mid(2), std::sqrt(AT * AM), tol);                              // geometric
+    EXPECT_NEAR(mid(2), std::sqrt(AT * AM), tol);                               // geometric
     EXPECT_NEAR(mid(3), (AT + std::sqrt(AT * AM)) / 2, tol); // cosh²(T/2) = (1 + cosh T)/2
     EXPECT_NEAR(mid(4), AT * std::pow((1 + std::pow(AM / AT, 1.0 / 16)) / 2, 8), tol);
     EXPECT_NEAR(mid(5), 2 * AT * AM / (AT + AM), tol); // harmonic
@@ -158,8 +153,8 @@ TEST(Tractrix, DistanceIsZeroUnlessTheParameterExceedsTheRadius) {
     // The tractrix length from radius y to R: ∫y..R √(R² − s²)/s ds.
     const double R = 0.5;
     const double y = 0.1;
-    const double integral = simpson([&](double s) { return std::sqrt(R * R - s * s) / s; }, y, R,
-                                    200000);
+    const double integral =
+        simpson([&](double s) { return std::sqrt(R * R - s * s) / s; }, y, R, 200000);
     // The integrand's square-root end at s = R limits Simpson to about 1e-7.
     EXPECT_NEAR(engine::TractrixDistance(R, y), integral, 1e-6);
 }
@@ -187,8 +182,8 @@ TEST(Tractrix, LongHornReachesTheMouth) {
         EXPECT_FALSE(c.mouthUnreachable);
         EXPECT_EQ(c.correctedEditH, "");
         // The length of this tractrix between the throat and the mouth radius is L.
-        const double length = engine::TractrixDistance(c.rTraktrix, rT) -
-                              engine::TractrixDistance(c.rTraktrix, rM);
+        const double length =
+            engine::TractrixDistance(c.rTraktrix, rT) - engine::TractrixDistance(c.rTraktrix, rM);
         EXPECT_NEAR(length, 0.5, 1e-12);
         // The contour ends at the mouth area (51 bisection steps: relative 1e-9).
         const double PF = in.PositionFactor;
@@ -221,8 +216,8 @@ TEST(Tractrix, ShortHornCannotReachTheMouth) {
     ASSERT_FALSE(r.refused);
     ASSERT_EQ(r.notices.size(), 1u);
     EXPECT_EQ(r.notices[0].caption, "");
-    EXPECT_EQ(r.notices[0].text,
-              "Mundfl\xC3\xA4" "che kann durch Traktrixfunktion\nnicht erreicht werden.");
+    EXPECT_EQ(r.notices[0].text, "Mundfl\xC3\xA4"
+                                 "che kann durch Traktrixfunktion\nnicht erreicht werden.");
     EXPECT_EQ(r.correctedEditH, "25.39");
     ASSERT_FALSE(r.memo2.empty());
     EXPECT_EQ(r.memo2.front(), "rTraktrix = 0.18 m");
@@ -239,9 +234,8 @@ TEST(ContourList, PointCountAndPositions) {
     // r = √(0.0125/π)·100 = 6.31 cm.
     EXPECT_EQ(c51.listLines[25], "0.600\t125.00\t12.5\t6.3");
 
-    const engine::Contour c2 = BuildContour(FormInput([](model::FormState& s) {
-        s.OptionGrid[1] = "2";
-    }));
+    const engine::Contour c2 =
+        BuildContour(FormInput([](model::FormState& s) { s.OptionGrid[1] = "2"; }));
     ASSERT_EQ(c2.listLines.size(), 2u);
     EXPECT_EQ(c2.listLines[0], "0.000\t50.00\t5.0\t4.0");
     EXPECT_EQ(c2.listLines[1], "1.200\t200.00\t20.0\t8.0");

@@ -57,8 +57,7 @@ TEST(DriverParameters, StackedDriversShowOneDriver) {
     const engine::SimulationInput one = FormInput();
     const engine::SimulationInput three = FormInput([](model::FormState& s) { s.EditStk = "3"; });
     const std::vector<std::string> lines1 = DriverReportLines(one, DeriveDriverParameters(one));
-    const std::vector<std::string> lines3 =
-        DriverReportLines(three, DeriveDriverParameters(three));
+    const std::vector<std::string> lines3 = DriverReportLines(three, DeriveDriverParameters(three));
     // Cms, Mms, Rms and BxL describe one driver; Pe is the power of all three at Ue.
     for (int i : {0, 1, 2, 3, 5})
         EXPECT_EQ(lines3[i], lines1[i]) << i;

@@ -7,8 +7,8 @@
 
 #include "Contour.h"
 #include "DriverParameters.h"
-#include "EngineTestInputs.h"
 #include "Enclosure.h"
+#include "EngineTestInputs.h"
 #include "ModelConstants.h"
 #include "Simulation.h"
 
@@ -40,7 +40,9 @@ Derived deriveForm(const std::function<void(model::FormState&)>& edit) {
 // modelled cone area PF·200 cm² and shown divided by PF.
 constexpr double HornLitres = 15;
 constexpr double RearLitres = 20;
-double frontLitres(double PF = 1) { return std::pow(0.02 * PF, 1.5) * 1e-6 * 1000 / PF; }
+double frontLitres(double PF = 1) {
+    return std::pow(0.02 * PF, 1.5) * 1e-6 * 1000 / PF;
+}
 const double FrontLitres = frontLitres();
 
 TEST(Enclosure, PortLengthForTheTuning) {
@@ -178,31 +180,37 @@ TEST(Enclosure, SwitchedOffPartsKeepSubstitutes) {
         std::function<void(model::FormState&)> edit;
     };
     const Case cases[] = {
-        {"absorber without frequency", [](model::FormState& s) {
+        {"absorber without frequency",
+         [](model::FormState& s) {
              s.CBAK = true;
              s.EditVAK = "5";
              s.EditAAT = "10";
          }},
-        {"absorber without volume", [](model::FormState& s) {
+        {"absorber without volume",
+         [](model::FormState& s) {
              s.CBAK = true;
              s.EditfAK = "100";
              s.EditAAT = "10";
          }},
-        {"absorber not checked", [](model::FormState& s) {
+        {"absorber not checked",
+         [](model::FormState& s) {
              s.EditVAK = "5";
              s.EditfAK = "100";
          }},
         {"extra tunnel not checked", [](model::FormState& s) { s.EditAET = "10"; }},
-        {"extra tunnel of zero area", [](model::FormState& s) {
+        {"extra tunnel of zero area",
+         [](model::FormState& s) {
              s.CBET = true;
              s.EditAET = "0";
          }},
-        {"rear chamber 2 with driver 2 without", [](model::FormState& s) {
+        {"rear chamber 2 with driver 2 without",
+         [](model::FormState& s) {
              s.RGTreiber2 = 0;
              s.CBRK2 = true;
              s.EditVrk2 = "10";
          }},
-        {"rear chamber 2 not checked", [](model::FormState& s) {
+        {"rear chamber 2 not checked",
+         [](model::FormState& s) {
              s.RGTreiber2 = 2;
              s.EditVrk2 = "10";
          }},
@@ -268,10 +276,10 @@ TEST(Enclosure, GridIndicesAndTheirClamps) {
     // L = 1 m: index = trunc(100·x); driver 1 clamped to 0..99, the others to 1..99.
     const IndexCase cases[] = {
         {0, 0, 0, 0, 0, 1, 1, 1},
-        {1, 1, 1, 1, 99, 99, 99, 99},        // x = L gives 100
+        {1, 1, 1, 1, 99, 99, 99, 99}, // x = L gives 100
         {0.4, 0.4, 0.4, 0.4, 40, 40, 40, 40},
         {0.999, 0.015, 0.5, 0.0099, 99, 1, 50, 1},
-        {2.5, 3, 7, 9, 99, 99, 99, 99},      // beyond the horn
+        {2.5, 3, 7, 9, 99, 99, 99, 99},       // beyond the horn
         {-0.3, -0.3, -0.3, -0.3, 0, 1, 1, 1}, // before the throat
     };
     for (const IndexCase& c : cases) {

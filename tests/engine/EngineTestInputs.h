@@ -22,8 +22,8 @@ namespace enginetest {
 
 // The start-up form, changed by `edit`, with the crossover normalised as the input check does
 // it and then read into the input set of a run.
-inline engine::SimulationInput FormInput(
-    const std::function<void(model::FormState&)>& edit = [](model::FormState&) {}) {
+inline engine::SimulationInput FormInput(const std::function<void(model::FormState&)>& edit =
+                                             [](model::FormState&) {}) {
     model::FormState state;
     edit(state);
     const model::CrossoverElements elements = model::NormaliseCrossover(state);
@@ -33,8 +33,7 @@ inline engine::SimulationInput FormInput(
 // The stages before the sweep, run once for an input set.
 struct Prepared {
     explicit Prepared(const engine::SimulationInput& in)
-        : input(in), drivers(engine::DeriveDriverParameters(in)),
-          contour(engine::BuildContour(in)),
+        : input(in), drivers(engine::DeriveDriverParameters(in)), contour(engine::BuildContour(in)),
           enclosure(engine::DeriveEnclosure(in, drivers, contour)) {}
     engine::SimulationInput input;
     engine::DriverParameters drivers;

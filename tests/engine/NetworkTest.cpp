@@ -2,10 +2,12 @@
 // solvers (the dense reference and the sparse one that must give the same x bit for bit).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <complex>
 #include <map>
+#include <set>
 #include <utility>
 
 #include "DenseSystem.h"
@@ -118,8 +120,8 @@ TEST(ElementImpedances, DampingGrowsWithFrequency) {
     EXPECT_DOUBLE_EQ(e2.Zs_BR.real(), 2 * e1.Zs_BR.real());
     EXPECT_DOUBLE_EQ(e2.Zs_AT.real(), 2 * e1.Zs_AT.real());
     EXPECT_DOUBLE_EQ(e2.Zs_ET.real(), 2 * e1.Zs_ET.real());
-    for (double r : {e1.Zs_VK.real(), e1.Zs_RK.real(), e1.Zs_BR.real(), e1.Zs_AT.real(),
-                     e1.Zs_ET.real()})
+    for (double r :
+         {e1.Zs_VK.real(), e1.Zs_RK.real(), e1.Zs_BR.real(), e1.Zs_AT.real(), e1.Zs_ET.real()})
         EXPECT_GT(r, 0.0);
 }
 
@@ -133,11 +135,9 @@ TEST(ElementImpedances, HornDampingRunsFromThroatToMouth) {
     for (int n : {0, 50, 99}) {
         const double beta = 1 + 2 * n / 100.0;
         const double A = p.contour.ContourArea[n];
-        EXPECT_NEAR(e.Zs_h[n].real(), beta * dx / A * omega / 628, 1e-14 * e.Zs_h[n].real())
-            << n;
+        EXPECT_NEAR(e.Zs_h[n].real(), beta * dx / A * omega / 628, 1e-14 * e.Zs_h[n].real()) << n;
         EXPECT_NEAR(e.Zs_h[n].imag(), 1.23 * omega * dx / A, 1e-14 * e.Zs_h[n].imag()) << n;
-        EXPECT_NEAR(e.Zc_h[n].imag(), -AirStiffness / (omega * A * dx),
-                    1e-14 * std::abs(e.Zc_h[n]))
+        EXPECT_NEAR(e.Zc_h[n].imag(), -AirStiffness / (omega * A * dx), 1e-14 * std::abs(e.Zc_h[n]))
             << n;
     }
     EXPECT_NEAR(e.Zs_h[50].real() / (dx / p.contour.ContourArea[50] * omega / 628), 2.0, 1e-14);
@@ -159,8 +159,8 @@ TEST(ElementImpedances, NoDampingLeavesOnlyRadiationResistance) {
         EXPECT_EQ(e.Zs_h[n].real(), 0.0) << n;
         EXPECT_EQ(e.Zc_h[n].real(), 0.0) << n;
     }
-    for (const Complex& z : {e.Zs_VK, e.Zc_VK, e.Zs_RK, e.Zc_RK, e.Zs_BR, e.Zc_BR, e.Zs_AT,
-                             e.Zc_AK, e.Zs_ET, e.Zc_RK2})
+    for (const Complex& z : {e.Zs_VK, e.Zc_VK, e.Zs_RK, e.Zc_RK, e.Zs_BR, e.Zc_BR, e.Zs_AT, e.Zc_AK,
+                             e.Zs_ET, e.Zc_RK2})
         EXPECT_EQ(z.real(), 0.0);
     EXPECT_GT(e.Zr_M.real(), 0.0);
     EXPECT_GT(e.Zr_BR.real(), 0.0);
@@ -182,7 +182,7 @@ TEST(ElementImpedances, RadiationOfTheOpenings) {
     const Prepared free(FormInput([](model::FormState& s) { s.RGTreiber2 = 1; }));
     const NetworkElements e = ElementsAt(free, f);
     EXPECT_EQ(e.Zr_M, engine::RadiationImpedance(std::sqrt(free.input.AM / ModelPi),
-                                                  free.contour.ContourArea[100], k));
+                                                 free.contour.ContourArea[100], k));
     EXPECT_EQ(e.Zr_T2,
               engine::RadiationImpedance(free.drivers.a2, free.drivers.driver2.data.Sd, k));
     // With rear chamber 2 the back of driver 2's cone does not radiate.
@@ -205,9 +205,8 @@ engine::SimulationInput crossoverInput(const std::function<void(model::FormState
 TEST(Crossover, CapacitorAloneInPositionFive) {
     // 10 µF at 1 kHz: −j/(ωC) = −j·15.9154941 Ω (π = 3.1415927), the open start value
     // replaced rather than put in parallel.
-    const Prepared p(crossoverInput([](model::FormState& s) {
-        enginetest::SetCrossover(s, 5, "", "10", "");
-    }));
+    const Prepared p(
+        crossoverInput([](model::FormState& s) { enginetest::SetCrossover(s, 5, "", "10", ""); }));
     const NetworkElements e = ElementsAt(p, 1000);
     EXPECT_EQ(e.Z[5], Complex(0, -p.input.ElementInvC[5] / (2 * ModelPi * 1000)));
     EXPECT_NEAR(e.Z[5].imag(), -15.9154941, 5e-8);
@@ -229,9 +228,8 @@ TEST(Crossover, ParallelTrapOfPositionFive) {
         {"", "20", "0.5", 1.0 / (1.0 / (jw * 0.0005) + jw * 20e-6)},
     };
     for (const Case& c : cases) {
-        const Prepared p(crossoverInput([&](model::FormState& s) {
-            enginetest::SetCrossover(s, 5, c.R, c.C, c.L);
-        }));
+        const Prepared p(crossoverInput(
+            [&](model::FormState& s) { enginetest::SetCrossover(s, 5, c.R, c.C, c.L); }));
         const Complex z5 = ElementsAt(p, f).Z[5];
         // Different but equivalent formulas: relative 1e-12.
         EXPECT_NEAR(std::abs(z5 - c.expected), 0.0, 1e-12 * std::abs(c.expected))
@@ -239,9 +237,8 @@ TEST(Crossover, ParallelTrapOfPositionFive) {
     }
     // An inductance alone is in parallel with the open value: slightly less than jωL, which
     // shows as the small resistance (ωL)²/Zopen (the reactance differs below double precision).
-    const Prepared pl(crossoverInput([](model::FormState& s) {
-        enginetest::SetCrossover(s, 5, "", "", "0.5");
-    }));
+    const Prepared pl(
+        crossoverInput([](model::FormState& s) { enginetest::SetCrossover(s, 5, "", "", "0.5"); }));
     const Complex zl = ElementsAt(pl, f).Z[5];
     EXPECT_LE(std::abs(zl), omega * 0.0005);
     EXPECT_NEAR(zl.real(), std::pow(omega * 0.0005, 2) / zOpen, 1e-9 * zl.real());
@@ -253,8 +250,8 @@ TEST(Crossover, SeriesTrapOfPositionsSevenToNine) {
     const double f = 2000;
     const double omega = 2 * ModelPi * f;
     const Complex B7(2, omega * 0.0003 - 1 / (omega * 5e-6)); // 2 Ω + 0.3 mH + 5 µF
-    const Complex B8(0, omega * 0.0001);                     // 0.1 mH
-    const Complex B9(1, 0);                                  // 1 Ω
+    const Complex B8(0, omega * 0.0001);                      // 0.1 mH
+    const Complex B9(1, 0);                                   // 1 Ω
     struct Case {
         const char *R7, *C7, *L7, *L8, *R9;
         Complex expected;
@@ -294,9 +291,8 @@ TEST(Crossover, PositionsBehindTheLadderImpedances) {
         }
     }
     // A series R-L-C of one position: R + j(ωL − 1/(ωC)).
-    const Prepared q(crossoverInput([](model::FormState& s) {
-        enginetest::SetCrossover(s, 3, "0.7", "47", "1.5");
-    }));
+    const Prepared q(crossoverInput(
+        [](model::FormState& s) { enginetest::SetCrossover(s, 3, "0.7", "47", "1.5"); }));
     const double omega = 2 * ModelPi * 800;
     const Complex z3 = ElementsAt(q, 800).Z[3];
     EXPECT_EQ(z3.real(), 0.7);
@@ -567,10 +563,8 @@ TEST(Stamps, CrossTermsOfAllFourBranchesAtOnePoint) {
 }
 
 TEST(Stamps, ThroatDriverWithAbsorberAtPointOne) {
-    NetworkElements e = ElementsAt(Prepared(FormInput([](model::FormState& s) {
-                                       s.CBAK = true;
-                                   })),
-                                   200);
+    NetworkElements e =
+        ElementsAt(Prepared(FormInput([](model::FormState& s) { s.CBAK = true; })), 200);
     e.iT1 = 0;
     e.iAK = 1;
     const RecordingSystem s = stamp(e);
@@ -633,6 +627,54 @@ double worstRelativeResidual(const RecordingSystem& s, const std::array<Complex,
             worst = std::max(worst, residual / denominator);
     }
     return worst;
+}
+
+TEST(VariedInputs, HoldTheCasesTheyAreNamedFor) {
+    // The solver comparisons rely on the bank reaching these attachment cases.
+    struct Expected {
+        const char* name;
+        int iT1, iT2, iAK, iET;
+        bool driver2, absorber, tunnel, closed;
+    };
+    const Expected expected[] = {
+        {"shared_point_40", 40, 40, 40, 40, true, true, true, false},
+        {"throat_driver_absorber_at_1", 0, 1, 1, 1, false, true, false, false},
+        {"all_at_the_mouth_closed", 99, 99, 99, 99, true, true, true, true},
+    };
+    const std::vector<enginetest::NamedInput> bank = enginetest::VariedInputs();
+    for (const Expected& x : expected) {
+        auto it = std::find_if(bank.begin(), bank.end(),
+                               [&](const enginetest::NamedInput& n) { return n.name == x.name; });
+        ASSERT_NE(it, bank.end()) << x.name;
+        const NetworkElements e = ElementsAt(Prepared(it->input), 100);
+        EXPECT_EQ(e.iT1, x.iT1) << x.name;
+        EXPECT_EQ(e.iT2, x.iT2) << x.name;
+        EXPECT_EQ(e.iAK, x.iAK) << x.name;
+        EXPECT_EQ(e.iET, x.iET) << x.name;
+        EXPECT_EQ(e.driver2Present, x.driver2) << x.name;
+        EXPECT_EQ(e.absorberPresent, x.absorber) << x.name;
+        EXPECT_EQ(e.extraTunnelPresent, x.tunnel) << x.name;
+        EXPECT_EQ(e.mouthClosed, x.closed) << x.name;
+    }
+    // Every profile, both horn types, all three choices of driver 2, turn over, a trap in
+    // position 5 and 7, every placement factor.
+    std::set<int> profiles, hornTypes, driver2Modes, factors;
+    bool turnOver = false, trap5 = false, trap7 = false;
+    for (const enginetest::NamedInput& n : bank) {
+        profiles.insert(n.input.profile);
+        hornTypes.insert(n.input.hornType);
+        driver2Modes.insert(n.input.driver2Mode);
+        factors.insert(n.input.PositionFactor);
+        turnOver |= n.input.turnOver;
+        trap5 |=
+            n.input.ElementInvC[5] != 0 && n.input.ElementL[5] != 0 && n.input.ElementR[5] != 0;
+        trap7 |= n.input.ElementInvC[7] != 0 && n.input.ElementL[8] != 0;
+    }
+    EXPECT_EQ(profiles.size(), 7u);
+    EXPECT_EQ(hornTypes.size(), 2u);
+    EXPECT_EQ(driver2Modes.size(), 3u);
+    EXPECT_EQ(factors.size(), 3u);
+    EXPECT_TRUE(turnOver && trap5 && trap7);
 }
 
 TEST(DenseSystem, SolvesTheNetwork) {
@@ -701,7 +743,8 @@ TEST(SparseSystem, SameMatrixAndBitIdenticalSolution) {
             engine::StampNetwork(e, sparse);
             for (int r = 0; r < 262; ++r)
                 for (int c = 0; c < 262; ++c)
-                    ASSERT_EQ(sparse.at(r, c), dense.at(r, c)) << named.name << " " << r << "," << c;
+                    ASSERT_EQ(sparse.at(r, c), dense.at(r, c))
+                        << named.name << " " << r << "," << c;
             std::array<Complex, 262> xd{};
             std::array<Complex, 262> xs{};
             ASSERT_TRUE(dense.solve(xd));

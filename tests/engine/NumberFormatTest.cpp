@@ -21,10 +21,9 @@ struct ParseCase {
 
 TEST(ParseGridNumber, ReadsTheLongestLeadingNumber) {
     const ParseCase cases[] = {
-        {"12.5", 12.5},     {"12,5", 12.5},    {"-4.5e2x", -450}, {"+7", 7},
-        {".5", 0.5},        {"5.", 5},         {"1e", 1},         {"1e+", 1},
-        {"2E-3 Hz", 0.002}, {"1,5,3", 1.5},    {"abc", 0},        {"", 0},
-        {"-", 0},           {"-.", 0},         {"0", 0},          {"3 mm", 3},
+        {"12.5", 12.5}, {"12,5", 12.5}, {"-4.5e2x", -450},  {"+7", 7},      {".5", 0.5}, {"5.", 5},
+        {"1e", 1},      {"1e+", 1},     {"2E-3 Hz", 0.002}, {"1,5,3", 1.5}, {"abc", 0},  {"", 0},
+        {"-", 0},       {"-.", 0},      {"0", 0},           {"3 mm", 3},
     };
     for (const ParseCase& c : cases) {
         // Every value is the correctly rounded double of its decimal text: exact equality.
@@ -45,16 +44,16 @@ struct PictureCase {
 
 TEST(FormatPicture, RoundsHalfAwayFromZeroOnTheBinaryValue) {
     const PictureCase cases[] = {
-        {0.125, "0.00", "0.13"},    // exactly representable half: away from zero
-        {-0.125, "0.00", "-0.13"},  // the same for a negative value
-        {2.675, "0.00", "2.67"},    // binary 2.67499999999999982…
-        {8.345, "0.00", "8.35"},    // binary 8.34500000000000063…
-        {1.005, "0.00", "1.00"},    // binary 1.00499999999999989…
+        {0.125, "0.00", "0.13"},   // exactly representable half: away from zero
+        {-0.125, "0.00", "-0.13"}, // the same for a negative value
+        {2.675, "0.00", "2.67"},   // binary 2.67499999999999982…
+        {8.345, "0.00", "8.35"},   // binary 8.34500000000000063…
+        {1.005, "0.00", "1.00"},   // binary 1.00499999999999989…
         {2.5, "0", "3"},
         {-2.5, "0", "-3"},
-        {9.996, "0.00", "10.00"},   // carry into a new integer digit
+        {9.996, "0.00", "10.00"}, // carry into a new integer digit
         {999.9996, "0.000", "1000.000"},
-        {0.0096, "0.00", "0.01"},   // carry from below the first kept digit
+        {0.0096, "0.00", "0.01"}, // carry from below the first kept digit
         {12345.678, "0.00", "12345.68"},
         {-1.5, "0.000", "-1.500"},
         {1, "0.000", "1.000"},
@@ -66,11 +65,8 @@ TEST(FormatPicture, RoundsHalfAwayFromZeroOnTheBinaryValue) {
 
 TEST(FormatPicture, NoNegativeZero) {
     const PictureCase cases[] = {
-        {-0.004, "0.00", "0.00"},
-        {-0.0004, "0.###", "0"},
-        {-0.0, "0.000", "0.000"},
-        {-0.04, "0.0", "0.0"},
-        {-0.0, "0.00E+00", "0.00E+00"},
+        {-0.004, "0.00", "0.00"}, {-0.0004, "0.###", "0"},        {-0.0, "0.000", "0.000"},
+        {-0.04, "0.0", "0.0"},    {-0.0, "0.00E+00", "0.00E+00"},
     };
     for (const PictureCase& c : cases)
         EXPECT_EQ(FormatPicture(c.value, c.picture), c.text) << c.value << " " << c.picture;
@@ -78,8 +74,8 @@ TEST(FormatPicture, NoNegativeZero) {
 
 TEST(FormatPicture, OptionalDigitsDropTrailingZeros) {
     const PictureCase cases[] = {
-        {1.0, "0.###", "1"},     {1.5, "0.###", "1.5"},     {1.2346, "0.###", "1.235"},
-        {1.0011, "0.##", "1"},   {0.355, "0.###", "0.355"}, {26.0154, "0.#", "26"},
+        {1.0, "0.###", "1"},        {1.5, "0.###", "1.5"},     {1.2346, "0.###", "1.235"},
+        {1.0011, "0.##", "1"},      {0.355, "0.###", "0.355"}, {26.0154, "0.#", "26"},
         {1.0577, "0.###", "1.058"}, {100.999, "0.##", "101"},
     };
     for (const PictureCase& c : cases)
@@ -88,13 +84,10 @@ TEST(FormatPicture, OptionalDigitsDropTrailingZeros) {
 
 TEST(FormatPicture, ExponentPicture) {
     const PictureCase cases[] = {
-        {0.0012345, "0.00E+00", "1.23E-03"},
-        {-0.0012345, "0.00E+00", "-1.23E-03"},
+        {0.0012345, "0.00E+00", "1.23E-03"}, {-0.0012345, "0.00E+00", "-1.23E-03"},
         {9.995e-3, "0.00E+00", "1.00E-02"}, // binary 0.0099950000000000004…: carry to E-02
-        {9.994e-3, "0.00E+00", "9.99E-03"},
-        {12345.678, "0.00E+00", "1.23E+04"},
-        {1, "0.00E+00", "1.00E+00"},
-        {0, "0.00E+00", "0.00E+00"},
+        {9.994e-3, "0.00E+00", "9.99E-03"},  {12345.678, "0.00E+00", "1.23E+04"},
+        {1, "0.00E+00", "1.00E+00"},         {0, "0.00E+00", "0.00E+00"},
         {1e-300, "0.00E+00", "1.00E-300"}, // the exponent grows beyond two digits
         {6.02e23, "0.00E+00", "6.02E+23"},
     };
@@ -159,7 +152,10 @@ TEST(FormatGeneral, ReadsBackToTheSameTextAndCloseValue) {
 TEST(Windows1252, TableCharactersAreSingleBytes) {
     EXPECT_EQ(engine::Utf8ToWindows1252("A [cm\xC2\xB2]"), "A [cm\xB2]");
     EXPECT_EQ(engine::Utf8ToWindows1252("[\xC2\xB0]"), "[\xB0]");
-    EXPECT_EQ(engine::Utf8ToWindows1252("Halsfl\xC3\xA4" "che"), "Halsfl\xE4" "che");
+    EXPECT_EQ(engine::Utf8ToWindows1252("Halsfl\xC3\xA4"
+                                        "che"),
+              "Halsfl\xE4"
+              "che");
     EXPECT_EQ(engine::Utf8ToWindows1252("\xE2\x82\xAC"), "\x80"); // euro sign
     EXPECT_EQ(engine::Utf8ToWindows1252("\xE4\xB8\xAD"), "?");    // no byte in the code page
 }

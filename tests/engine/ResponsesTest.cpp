@@ -89,7 +89,7 @@ TEST(Responses, DriverTwoWithoutKeepsItsPowerRow) {
     const double Rdc = 8;
     const double Ue = 2.83;
     for (int i = 0; i < r.pointCount; ++i) {
-        EXPECT_EQ(r.rows.x2[i], 0.0) << i;   // x[160] = 0: row 160 is an identity row
+        EXPECT_EQ(r.rows.x2[i], 0.0) << i;    // x[160] = 0: row 160 is an identity row
         EXPECT_EQ(r.rows.Pmax2[i], 7.0) << i; // not written
         // SPLmax is driver 1's alone.
         EXPECT_NEAR(r.rows.SPLmax[i],
@@ -270,11 +270,11 @@ TEST(Responses, OpenHornIsAMassLoadFarBelowItsCutOff) {
     ASSERT_EQ(r.rows.f[0], 10.0);
     const double AT = 0.005, AM = 0.02, L = 1.2, Sd = 0.02;
     const double a = std::sqrt(AM / ModelPi);
-    const double mass = AirDensity * L * std::log(AM / AT) / (AM - AT) +
-                        8 * AirDensity * a / (3 * ModelPi * AM);
+    const double mass =
+        AirDensity * L * std::log(AM / AT) / (AM - AT) + 8 * AirDensity * a / (3 * ModelPi * AM);
     const double omega = 2 * ModelPi * 10;
-    EXPECT_TRUE(RelativelyNear(r.rows.Zimag[0], Sd * omega * mass / (AirDensity * SoundSpeed),
-                               0.03))
+    EXPECT_TRUE(
+        RelativelyNear(r.rows.Zimag[0], Sd * omega * mass / (AirDensity * SoundSpeed), 0.03))
         << r.rows.Zimag[0];
     EXPECT_NEAR(r.rows.Zreal[0], 0.0, 1e-6 * r.rows.Zimag[0]); // rounding only
 }
@@ -285,9 +285,9 @@ TEST(DataTableLine, FieldsAndFormats) {
     rows.SPL[3] = -3.456;
     rows.Zel[3] = 8.0006;
     rows.x1[3] = 0.0012345;
-    rows.SPLmax[3] = 90.125;  // exactly representable half: rounded away from zero
+    rows.SPLmax[3] = 90.125; // exactly representable half: rounded away from zero
     rows.Pmax[3] = 100;
-    rows.Zreal[3] = -0.0004;  // no "-0.000"
+    rows.Zreal[3] = -0.0004; // no "-0.000"
     rows.Zimag[3] = -1.23456;
     rows.x2[3] = 0;
     rows.Pmax2[3] = 0.5006;

@@ -13,8 +13,8 @@
 namespace {
 
 using engine::ModelPi;
-using engine::SimulationResult;
 using engine::Simulate;
+using engine::SimulationResult;
 using engine::SoundSpeed;
 using enginetest::FormInput;
 using enginetest::RelativelyNear;
@@ -116,30 +116,35 @@ TEST(FrequencyGrid, UpperLimitOfTheSlot) {
         {"open mouth", [](model::FormState& s) { s.CBMundGeschl = false; },
          25 * c / (2 * ModelPi * rM)},
         {"horn length", [](model::FormState& s) { s.Editl1 = "1.2"; }, 10 * c / 1.2},
-        {"port length", [](model::FormState& s) {
+        {"port length",
+         [](model::FormState& s) {
              s.EditAbr = "50";
              s.Editfbr = "50";
          },
          10 * c / LBR},
-        {"port length, rear-loaded", [](model::FormState& s) {
+        {"port length, rear-loaded",
+         [](model::FormState& s) {
              s.CBTyp = 1;
              s.EditAbr = "50";
              s.Editfbr = "50";
          },
          20000},
-        {"port length, no horn type", [](model::FormState& s) {
+        {"port length, no horn type",
+         [](model::FormState& s) {
              s.CBTyp = -1;
              s.EditAbr = "50";
              s.Editfbr = "50";
          },
          20000},
-        {"extra tunnel opening", [](model::FormState& s) {
+        {"extra tunnel opening",
+         [](model::FormState& s) {
              s.CBET = true;
              s.EditAET = "500";
              s.EditLET = "0";
          },
          25 * c / (2 * ModelPi * std::sqrt(0.05 / ModelPi))},
-        {"extra tunnel length", [](model::FormState& s) {
+        {"extra tunnel length",
+         [](model::FormState& s) {
              s.CBET = true;
              s.EditLET = "0.01";
          },
@@ -190,7 +195,8 @@ TEST(FrequencyGrid, TooFewPoints) {
         // The 1.2 m horn limits to 2830 Hz, below a range starting at 5 kHz.
         {"range above the limit", [](model::FormState& s) { setRange(s, "5000", "20000"); }},
         // A mouth of 2 m radius (100 cm × 1257 cm): 25·c/(2π·rM) = 676 Hz.
-        {"wide open mouth", [](model::FormState& s) {
+        {"wide open mouth",
+         [](model::FormState& s) {
              s.EditH = "100";
              s.EditB = "1257";
              s.Editl1 = "0.1";
@@ -230,12 +236,14 @@ TEST(Simulation, RefusesInputsThatWouldDivideByZero) {
         {"Sd", [](model::FormState& s) { s.EditSd = "0"; }, "Sd"},
         {"Rdc", [](model::FormState& s) { s.EditRdc = "0"; }, "Rdc"},
         {"negative fs", [](model::FormState& s) { s.Editfs = "-50"; }, "fs"},
-        {"driver 2 Qes", [](model::FormState& s) {
+        {"driver 2 Qes",
+         [](model::FormState& s) {
              s.RGTreiber2 = 2;
              s.EditQes2 = "0";
          },
          "Qes"},
-        {"driver 2 count", [](model::FormState& s) {
+        {"driver 2 count",
+         [](model::FormState& s) {
              s.RGTreiber2 = 2;
              s.EditStk2 = "0";
          },
@@ -247,9 +255,16 @@ TEST(Simulation, RefusesInputsThatWouldDivideByZero) {
         {"throat", [](model::FormState& s) { s.EditAh = "0"; }, "throat"},
         {"mouth", [](model::FormState& s) { s.EditB = "0"; }, "mouth"},
         {"rear chamber", [](model::FormState& s) { s.EditVrk = "0"; }, "rear chamber"},
-        {"negative rear chamber", [](model::FormState& s) { s.EditVrk = "-20"; },
-         "rear chamber"},
-        {"port without tuning", [](model::FormState& s) {
+        {"negative rear chamber", [](model::FormState& s) { s.EditVrk = "-20"; }, "rear chamber"},
+        {"negative absorber chamber",
+         [](model::FormState& s) {
+             s.CBAK = true;
+             s.EditVAK = "-2";
+             s.EditfAK = "100";
+         },
+         "absorber chamber"},
+        {"port without tuning",
+         [](model::FormState& s) {
              s.EditAbr = "50";
              s.Editfbr = "0.0";
          },
@@ -303,9 +318,9 @@ TEST(Simulation, AcceptedInputsGiveNumbersEverywhere) {
             EXPECT_NE(n.caption, "Error") << named.name << ": " << n.text;
         const engine::ResultRows& rows = r.rows;
         for (int i = 0; i < r.pointCount; ++i) {
-            for (double v : {rows.f[i], rows.SPL[i], rows.Zel[i], rows.x1[i], rows.x2[i],
-                             rows.SPLmax[i], rows.Pmax[i], rows.Pmax2[i], rows.Zreal[i],
-                             rows.Zimag[i], rows.Phi_a[i]})
+            for (double v :
+                 {rows.f[i], rows.SPL[i], rows.Zel[i], rows.x1[i], rows.x2[i], rows.SPLmax[i],
+                  rows.Pmax[i], rows.Pmax2[i], rows.Zreal[i], rows.Zimag[i], rows.Phi_a[i]})
                 ASSERT_TRUE(std::isfinite(v)) << named.name << " point " << i;
             EXPECT_GT(rows.Zel[i], 0.0) << named.name << " point " << i;
         }

@@ -67,11 +67,11 @@ struct BesselCase {
 
 TEST(BesselJ, SeriesAndAsymptoticBranches) {
     const BesselCase cases[] = {
-        {0, 1, 0.76315665669201714, 1e-14},   // not the exact 0.7651977: approximate Γ
+        {0, 1, 0.76315665669201714, 1e-14}, // not the exact 0.7651977: approximate Γ
         {2, 1, 0.11837357017684387, 1e-14},
         {1, 0.5, 0.24453496509665508, 1e-14},
         {0, 3, -0.25265552393997183, 1e-13},
-        {0, 5, -0.086910193808031321, 1e-12}, // 5 is not above 5·1: still the series
+        {0, 5, -0.086910193808031321, 1e-12},     // 5 is not above 5·1: still the series
         {0, 5.0001, -0.17034451980274551, 1e-12}, // asymptotic form
         {1, 10, -0.056214376896838948, 1e-11},
         {1, 10.0001, 0.052615725427091281, 1e-12},
