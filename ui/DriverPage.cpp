@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "FormWidgets.h"
@@ -59,24 +60,30 @@ QWidget* buildDriverPage(QWidget* parent) {
     grid->addWidget(open1, 1, 1);
     grid->addWidget(open2, 1, 2);
 
+    // Tab goes down driver 1's column, then down driver 2's.
+    QList<QWidget*> column1{open1};
+    QList<QWidget*> column2{open2};
+    auto addPair = [&](int row, const char* edit1, const char* edit2) {
+        column1 << form::edit(page, edit1, DriverColumnWidth);
+        column2 << form::edit(page, edit2, DriverColumnWidth);
+        grid->addWidget(column1.back(), row, 1);
+        grid->addWidget(column2.back(), row, 2);
+    };
     grid->addWidget(form::label(page, "LabelLSInfo", QStringLiteral("Info")), 2, 0);
-    grid->addWidget(form::edit(page, "EditLSInfo", DriverColumnWidth), 2, 1);
-    grid->addWidget(form::edit(page, "EditLSInfo2", DriverColumnWidth), 2, 2);
+    addPair(2, "EditLSInfo", "EditLSInfo2");
 
     int row = 3;
     for (const DriverField& f : Fields) {
         const QString symbol = QString::fromUtf8(f.symbol);
         grid->addWidget(form::label(page, ("Label" + symbol).toLatin1().constData(), symbol), row,
                         0);
-        grid->addWidget(form::edit(page, f.edit1, DriverColumnWidth), row, 1);
-        grid->addWidget(form::edit(page, f.edit2, DriverColumnWidth), row, 2);
+        addPair(row, f.edit1, f.edit2);
         if (*f.unit)
             grid->addWidget(new QLabel(QString::fromUtf8(f.unit), page), row, 3);
         ++row;
     }
     grid->addWidget(form::label(page, "LabelStk", QStringLiteral("Count")), row, 0);
-    grid->addWidget(form::edit(page, "EditStk", DriverColumnWidth), row, 1);
-    grid->addWidget(form::edit(page, "EditStk2", DriverColumnWidth), row, 2);
+    addPair(row, "EditStk", "EditStk2");
     grid->addWidget(form::label(page, "Label23"), row, 3);
     ++row;
 
@@ -100,6 +107,13 @@ QWidget* buildDriverPage(QWidget* parent) {
     grid->addLayout(side, 0, 5, row, 1);
     grid->setColumnStretch(5, 1);
     grid->setRowStretch(row, 1);
+
+    const QList<QWidget*> order =
+        column1 + column2 +
+        QList<QWidget*>{choice->itemButton(0), page->findChild<QWidget*>("CBumdrehen"),
+                        page->findChild<QWidget*>("EditUe")};
+    for (int i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
     return page;
 }
 

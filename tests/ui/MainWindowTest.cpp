@@ -48,6 +48,7 @@ void answerOptionsDialog(bool colourChange, const char* button) {
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void tabGoesDownTheColumnOfDriverOne();
     void commaInHornLengthBecomesPoint();
     void lettersInQesGiveMessageAndFocusBack();
     void positionBeyondHornLengthMakesStartCheckAgain();
@@ -62,6 +63,16 @@ private slots:
     void cancelKeepsWindowOpenAndYesSaves();
     void colourSlotStaysWhenOptionIsOff();
 };
+
+void MainWindowTest::tabGoesDownTheColumnOfDriverOne() {
+    StartedProgram program;
+    QVERIFY(program.active());
+    program.type("EditXmax", "2");
+    program.leave();
+    QCOMPARE(QApplication::focusWidget(), program.edit("EditStk"));
+    program.leave();
+    QCOMPARE(QApplication::focusWidget(), program.edit("EditLSInfo2"));
+}
 
 void MainWindowTest::commaInHornLengthBecomesPoint() {
     StartedProgram program;
