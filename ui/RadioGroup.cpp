@@ -18,7 +18,6 @@ RadioGroup::RadioGroup(int itemCount, QWidget* parent)
         layout->addWidget(button);
         m_buttons.push_back(button);
     }
-    layout->addStretch();
     connect(m_group, &QButtonGroup::idClicked, this, &RadioGroup::itemClicked);
 }
 
