@@ -1,7 +1,8 @@
 // Fuzz target: the whole road of a project file, "load bytes -> CheckVariables -> run".
 // The frequency points are capped to 12 and the contour points to 64 so that one input runs
 // in milliseconds. Invariant (RunInvariants.h): no crash, no hang, no NaN or infinity in any
-// result row or table line, every refused run explained by a notice.
+// result row or table line, every refused run explained by a notice, and the rows the run
+// does not write keep what the slot held.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -43,8 +44,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     capOption(state.OptionGrid[1], MaxContourPoints);
 
     const engine::SimulationInput input = model::BuildSimulationInput(state, check.elements);
-    const engine::SimulationResult result = engine::Simulate(input);
+    static const engine::ResultRows previous = robust::FilledSlot(7.25);
+    const engine::SimulationResult result = engine::Simulate(input, previous);
     const std::string violation = robust::RunViolation(result);
     robust::Require(violation.empty(), "a run keeps its promises", violation);
+    const std::string overwritten = robust::SlotViolation(result, previous, input.driver2Mode > 0);
+    robust::Require(overwritten.empty(), "a run leaves the rest of its slot", overwritten);
     return 0;
 }

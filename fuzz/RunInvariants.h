@@ -85,4 +85,40 @@ inline std::string RunViolation(const engine::SimulationResult& r, bool tablesBu
     return "";
 }
 
+// A slot filled with `value` everywhere: what the run receives as the slot's previous rows.
+inline engine::ResultRows FilledSlot(double value) {
+    engine::ResultRows rows;
+    for (auto* row : {&rows.f, &rows.SPL, &rows.Zel, &rows.x1, &rows.x2, &rows.SPLmax, &rows.Pmax,
+                      &rows.Pmax2, &rows.Zreal, &rows.Zimag, &rows.Phi_a})
+        row->fill(value);
+    return rows;
+}
+
+// The part of the slot a run must not write, compared with what the slot held before: every
+// row beyond pointCount (all of them after a refusal) and Pmax2 when driver 2 is absent.
+inline std::string SlotViolation(const engine::SimulationResult& r,
+                                 const engine::ResultRows& previous, bool driver2Present) {
+    const engine::ResultRows& now = r.rows;
+    const std::pair<const char*, const std::array<double, engine::MaxPoints> engine::ResultRows::*>
+        rows[] = {
+            {"f", &engine::ResultRows::f},         {"SPL", &engine::ResultRows::SPL},
+            {"Zel", &engine::ResultRows::Zel},     {"x1", &engine::ResultRows::x1},
+            {"x2", &engine::ResultRows::x2},       {"SPLmax", &engine::ResultRows::SPLmax},
+            {"Pmax", &engine::ResultRows::Pmax},   {"Pmax2", &engine::ResultRows::Pmax2},
+            {"Zreal", &engine::ResultRows::Zreal}, {"Zimag", &engine::ResultRows::Zimag},
+            {"Phi_a", &engine::ResultRows::Phi_a},
+        };
+    for (const auto& [name, row] : rows) {
+        const bool untouched = std::string(name) == "Pmax2" && !driver2Present;
+        for (int i = untouched ? 0 : r.pointCount; i < engine::MaxPoints; ++i) {
+            const double before = (previous.*row)[i];
+            const double after = (now.*row)[i];
+            if (!(after == before || (std::isnan(after) && std::isnan(before))))
+                return std::string("row ") + name + "[" + std::to_string(i) +
+                       "] was overwritten beyond the run";
+        }
+    }
+    return "";
+}
+
 } // namespace robust

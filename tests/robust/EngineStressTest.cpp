@@ -1,8 +1,8 @@
 // Stress test of the engine: thousands of seeded random projects through the input check
 // and, when it lets them run, a whole simulation with both tables. Every run must keep the
-// promises of RunInvariants.h (finite rows and tables, a notice for every refusal) and none
-// may crash. A failing case prints its seed and the controls that differ from the start-up
-// form, as velmora-sim --set arguments to reproduce it.
+// promises of RunInvariants.h (finite rows and tables, a notice for every refusal, the rest of
+// the slot untouched) and none may crash. A failing case prints its seed and the controls
+// that differ from the start-up form, as velmora-sim --set arguments to reproduce it.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -57,6 +57,8 @@ std::string reproduction(const model::FormState& state) {
 
 TEST(EngineStress, RandomProjectsKeepTheRunInvariants) {
     robust::RandomProject generator(Seed);
+    // What the colour slot held before: the run may overwrite only the points it computes.
+    const engine::ResultRows previous = robust::FilledSlot(7.25);
     int ran = 0;
     int refused = 0;
     int rejected = 0;
@@ -72,8 +74,10 @@ TEST(EngineStress, RandomProjectsKeepTheRunInvariants) {
             continue;
         }
         const engine::SimulationInput input = model::BuildSimulationInput(state, check.elements);
-        const engine::SimulationResult result = engine::Simulate(input);
-        const std::string violation = robust::RunViolation(result);
+        const engine::SimulationResult result = engine::Simulate(input, previous);
+        const std::string violation =
+            robust::RunViolation(result) +
+            robust::SlotViolation(result, previous, input.driver2Mode > 0);
         ASSERT_EQ(violation, "") << "case " << i << " of seed " << Seed << ":"
                                  << reproduction(drawn);
         if (result.refused) {
