@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace engine {
 
@@ -164,8 +165,8 @@ double ParseGridNumber(std::string_view text) {
     for (size_t c = start; c < end; ++c)
         s.push_back(at(c));
     double value = std::strtod(s.c_str(), nullptr);
-    if (!std::isfinite(value))
-        return 0.0;
+    if (std::isinf(value)) // beyond the range: the largest double of that sign
+        return std::copysign(std::numeric_limits<double>::max(), value);
     return value;
 }
 

@@ -9,8 +9,8 @@ namespace engine {
 // Reads a number the way every grid cell and edit box is read: each "," counts as ".",
 // leading blanks are skipped, and the longest leading part that forms a decimal number
 // (optional sign, digits, optional point, optional exponent) is converted. Text without a
-// leading number gives 0, trailing characters are ignored. A number outside the range of a
-// double also gives 0, so that no infinity reaches the model.
+// leading number gives 0, trailing characters are ignored. A number beyond the range of a
+// double gives the largest double of its sign, so that no infinity reaches the model.
 double ParseGridNumber(std::string_view text);
 
 // Formats with a picture such as "0.00", "0.###" or "0.00E+00": "0" after the point is a

@@ -31,9 +31,11 @@ TEST(ParseGridNumber, ReadsTheLongestLeadingNumber) {
     }
 }
 
-TEST(ParseGridNumber, NumberBeyondDoubleRangeGivesZero) {
-    EXPECT_EQ(ParseGridNumber("1e400"), 0.0);
-    EXPECT_EQ(ParseGridNumber("-1e400"), 0.0);
+TEST(ParseGridNumber, NumberBeyondDoubleRangeGivesTheLargestDouble) {
+    // Never an infinity; and the general format of the largest double reads back as itself.
+    EXPECT_EQ(ParseGridNumber("1e400"), std::numeric_limits<double>::max());
+    EXPECT_EQ(ParseGridNumber("-1e400"), -std::numeric_limits<double>::max());
+    EXPECT_EQ(ParseGridNumber("1.79769313486232E308"), std::numeric_limits<double>::max());
 }
 
 struct PictureCase {
