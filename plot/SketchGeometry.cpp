@@ -19,9 +19,15 @@ int Trunc(double v) {
     return static_cast<int>(std::clamp(v, -coordinateLimit, coordinateLimit));
 }
 
-int Floor(double v) { return Trunc(std::floor(v)); }
-int Ceil(double v) { return Trunc(std::ceil(v)); }
-int Clamp(int k) { return std::clamp(k, 0, 100); }
+int Floor(double v) {
+    return Trunc(std::floor(v));
+}
+int Ceil(double v) {
+    return Trunc(std::ceil(v));
+}
+int Clamp(int k) {
+    return std::clamp(k, 0, 100);
+}
 
 // The pen and its position, as a canvas keeps them between calls.
 class Canvas {
@@ -47,8 +53,7 @@ private:
 class Sketcher {
 public:
     Sketcher(const SketchInput& in, SketchDrawing& d, int width, int height)
-        : m_in(in), m_d(d), m_canvas(d.primitives), m_W(width), m_H(height),
-          m_dx(in.L / 100) {}
+        : m_in(in), m_d(d), m_canvas(d.primitives), m_W(width), m_H(height), m_dx(in.L / 100) {}
 
     void run();
 
@@ -70,6 +75,7 @@ private:
     void scale();
     void upperWall();
     void lowerWall();
+    void roomForLeftArrow(double coneX);
     void driverAtThroat();
     void driverInSideWall();
     void wallOpening(int j1, int j2, int s);
@@ -157,6 +163,26 @@ void Sketcher::scale() {
         m_d.SketchMid = h2 / m_d.SketchScale;
 }
 
+// The arrow of a rear-loaded horn's driver at the throat points left from the cone, 8 pixels
+// long with a 3-pixel pen. A quarter of the cone's half side in front of it is less than that
+// in a small window, and the arrow, the only sign of the horn type, would leave the image. So
+// the cone at coneX keeps at least arrowRoom pixels to the left edge: with D metres between
+// them, either limit of the scale, (W − 1)/(E + D) or h₂/SketchMid, gives D·scale ≥ arrowRoom
+// (E is the extent without D).
+void Sketcher::roomForLeftArrow(double coneX) {
+    constexpr double arrowRoom = 10;
+    const double D = m_d.SketchLeft + coneX;
+    const double E = -coneX + m_in.L + m_d.SketchRight;
+    double needed = 0;
+    if (m_W - 1 > arrowRoom)
+        needed = arrowRoom * E / (m_W - 1 - arrowRoom);
+    const double h2 = (m_H - 1) / 2;
+    if (h2 > 0)
+        needed = std::max(needed, arrowRoom * m_d.SketchMid / h2);
+    if (needed > D)
+        m_d.SketchLeft += needed - D;
+}
+
 // Upper wall from the current pen position, then the closed mouth.
 void Sketcher::upperWall() {
     for (int k = 0; k <= 100; ++k)
@@ -184,6 +210,8 @@ void Sketcher::driverAtThroat() {
     height(hP);
     height(hR);
     height(hF);
+    if (rearLoaded())
+        roomForLeftArrow(x1);
     scale();
 
     m_canvas.pen(SketchColour::Black, 1);
@@ -380,9 +408,8 @@ void Sketcher::driver2() {
         yP = yRaw(w(iT2));
     }
     m_canvas.penWidth(3);
-    DrawArrow(m_d.primitives, px(xT2), Trunc(yP),
-              Trunc((m_d.SketchLeft + xT2) * S - 8 * g * sn), Trunc(yP - 8 * s * g * c),
-              m_canvas.colour(), m_canvas.width());
+    DrawArrow(m_d.primitives, px(xT2), Trunc(yP), Trunc((m_d.SketchLeft + xT2) * S - 8 * g * sn),
+              Trunc(yP - 8 * s * g * c), m_canvas.colour(), m_canvas.width());
 }
 
 // A box RK2Depth deep standing on the wall at iT2, without erasing the wall.
@@ -420,9 +447,8 @@ void DrawArrow(SketchPrimitives& out, int x1, int y1, int x2, int y2, SketchColo
     out.moveTo(x1, y1);
     out.lineTo(x2, y2, colour, penWidth);
     const double sx = x1 > x2 ? -1 : 1, sy = y1 > y2 ? -1 : 1;
-    const double theta = x1 == x2 ? 1.571
-                                  : std::atan(std::fabs(double(y2 - y1)) /
-                                              std::fabs(double(x2 - x1)));
+    const double theta =
+        x1 == x2 ? 1.571 : std::atan(std::fabs(double(y2 - y1)) / std::fabs(double(x2 - x1)));
     for (double side : {-0.45, 0.45}) {
         out.moveTo(x2, y2);
         out.lineTo(Trunc(x2 - std::ceil(8 * sx * std::cos(theta + side) - 0.5)),

@@ -15,12 +15,12 @@ namespace plot {
 // keep, and the derived sketch values.
 struct SketchDrawing {
     SketchPrimitives primitives;
-    std::vector<engine::Notice> notices; // "LFC is 0!", "LRC is 0!" with caption "Notice"
-    double RK2Face = 0, RK2Depth = 0;    // keep these for the next drawing
-    double VKArea = 0, RKArea = 0;       // front and rear chamber cross-sections [m²]
+    std::vector<engine::Notice> notices;    // "LFC is 0!", "LRC is 0!" with caption "Notice"
+    double RK2Face = 0, RK2Depth = 0;       // keep these for the next drawing
+    double VKArea = 0, RKArea = 0;          // front and rear chamber cross-sections [m²]
     double SketchLeft = 0, SketchRight = 0; // extents in front of the throat, beyond the mouth [m]
-    double SketchMid = 0;                // top image edge to the horn axis [m]
-    double SketchScale = 0;              // pixels per metre
+    double SketchMid = 0;                   // top image edge to the horn axis [m]
+    double SketchScale = 0;                 // pixels per metre
 };
 
 // Half the side of a square of the real area belonging to the modelled area A:

@@ -19,7 +19,7 @@ struct SketchInput {
     double AT = 0, AM = 0;   // throat and mouth area
     double xT1 = 0, xT2 = 0; // driver positions
     int iT1 = 0, iT2 = 1, iAK = 1, iET = 1;
-    double Sd = 0, Sd2 = 0;  // cone areas of all driver-1 and all driver-2 units
+    double Sd = 0, Sd2 = 0; // cone areas of all driver-1 and all driver-2 units
     double VVK = 0, LVK = 0, VRK = 0, LRK = 0, ABR = 0, LBR = 0, VRK2 = 0;
     double AAT = 0, LAT = 0, AKFace = 0, AKDepth = 0, xAK = 0;
     double AET = 0, LET = 0, xET = 0;
