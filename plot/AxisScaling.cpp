@@ -24,13 +24,15 @@ double NiceCeiling(double x) {
 
 namespace {
 
-int clampSlot(int k) { return std::clamp(k, 0, SlotCount - 1); }
+int clampSlot(int k) {
+    return std::clamp(k, 0, SlotCount - 1);
+}
 
 template <typename Better>
-double slotExtreme(const SlotRows& slots, Quantity quantity, int k, Better better) {
-    double result = (slots[0].*quantity)[0];
+double slotExtreme(const SlotRows& slotRows, Quantity quantity, int k, Better better) {
+    double result = (slotRows[0].*quantity)[0];
     for (int s = 0; s <= clampSlot(k); ++s)
-        for (double v : slots[s].*quantity)
+        for (double v : slotRows[s].*quantity)
             if (better(v, result))
                 result = v;
     return result;
@@ -38,12 +40,12 @@ double slotExtreme(const SlotRows& slots, Quantity quantity, int k, Better bette
 
 } // namespace
 
-double SlotMaximum(const SlotRows& slots, Quantity quantity, int k) {
-    return slotExtreme(slots, quantity, k, [](double v, double m) { return v > m; });
+double SlotMaximum(const SlotRows& slotRows, Quantity quantity, int k) {
+    return slotExtreme(slotRows, quantity, k, [](double v, double m) { return v > m; });
 }
 
-double SlotMinimum(const SlotRows& slots, Quantity quantity, int k) {
-    return slotExtreme(slots, quantity, k, [](double v, double m) { return v < m; });
+double SlotMinimum(const SlotRows& slotRows, Quantity quantity, int k) {
+    return slotExtreme(slotRows, quantity, k, [](double v, double m) { return v < m; });
 }
 
 std::string FormatEngineering(double value, std::string_view mask) {
@@ -52,8 +54,8 @@ std::string FormatEngineering(double value, std::string_view mask) {
     static constexpr std::array<const char*, 7> prefixes{"n", "u", "m", "", "k", "M", "G"};
     const double magnitude = std::fabs(value);
     const int group = std::clamp(static_cast<int>(std::floor(std::log10(magnitude) / 3)), -3, 3);
-    std::string text = engine::FormatPicture(magnitude / std::pow(10.0, 3 * group), mask) +
-                       prefixes[group + 3];
+    std::string text =
+        engine::FormatPicture(magnitude / std::pow(10.0, 3 * group), mask) + prefixes[group + 3];
     return value < 0 ? "-" + text : text;
 }
 
@@ -70,7 +72,9 @@ std::string labelText(PlotKind kind, double v) {
     }
 }
 
-ValueLabels phaseLabels() { return {"-180", "-90", "0", "90", "180", ""}; }
+ValueLabels phaseLabels() {
+    return {"-180", "-90", "0", "90", "180", ""};
+}
 
 } // namespace
 
@@ -91,9 +95,10 @@ ValueLabels StartValueLabels(PlotKind kind) {
     return {"60", "70", "80", "90", "100", "110"};
 }
 
-AxisLabelling AchsenBeschriften(const std::array<std::array<std::string, AxisRowCount>, 2>& MinMaxGrid,
-                                const std::array<bool, AxisRowCount>& CheckListAuto,
-                                const SlotRows& slots, int ColourSlot) {
+AxisLabelling
+AchsenBeschriften(const std::array<std::array<std::string, AxisRowCount>, 2>& MinMaxGrid,
+                  const std::array<bool, AxisRowCount>& CheckListAuto, const SlotRows& slotRows,
+                  int ColourSlot) {
     AxisLabelling out;
     out.CheckListAuto = CheckListAuto;
     for (int i = 0; i < AxisRowCount; ++i) {
@@ -113,29 +118,30 @@ AxisLabelling AchsenBeschriften(const std::array<std::array<std::string, AxisRow
     const auto& automatic = out.CheckListAuto;
     using R = engine::ResultRows;
     if (automatic[0]) {
-        hi[0] = 10 * std::trunc(0.1 * SlotMaximum(slots, &R::SPL, k) + 2);
+        hi[0] = 10 * std::trunc(0.1 * SlotMaximum(slotRows, &R::SPL, k) + 2);
         lo[0] = hi[0] - 50;
     }
     if (automatic[1]) {
-        hi[1] = NiceCeiling(SlotMaximum(slots, &R::Zel, k));
+        hi[1] = NiceCeiling(SlotMaximum(slotRows, &R::Zel, k));
         lo[1] = 0;
     }
     if (automatic[2]) {
-        hi[2] = NiceCeiling(SlotMaximum(slots, &R::x1, k));
+        hi[2] = NiceCeiling(SlotMaximum(slotRows, &R::x1, k));
         lo[2] = 0;
     }
     if (automatic[3]) {
-        hi[3] = 10 * std::trunc(0.1 * SlotMaximum(slots, &R::SPLmax, k) + 1);
+        hi[3] = 10 * std::trunc(0.1 * SlotMaximum(slotRows, &R::SPLmax, k) + 1);
         lo[3] = hi[3] - 50;
     }
     if (automatic[4]) {
-        hi[4] = NiceCeiling(SlotMaximum(slots, &R::Pmax, k));
+        hi[4] = NiceCeiling(SlotMaximum(slotRows, &R::Pmax, k));
         lo[4] = 0;
     }
     if (automatic[5]) {
         double top = 0;
-        for (double v : {SlotMaximum(slots, &R::Zreal, k), SlotMaximum(slots, &R::Zimag, k),
-                         SlotMinimum(slots, &R::Zreal, k), SlotMinimum(slots, &R::Zimag, k)}) {
+        for (double v :
+             {SlotMaximum(slotRows, &R::Zreal, k), SlotMaximum(slotRows, &R::Zimag, k),
+              SlotMinimum(slotRows, &R::Zreal, k), SlotMinimum(slotRows, &R::Zimag, k)}) {
             const double candidate = 1.5 * NiceCeiling(std::fabs(v));
             if (candidate > top)
                 top = candidate;
@@ -155,9 +161,9 @@ AxisLabelling AchsenBeschriften(const std::array<std::array<std::string, AxisRow
     return out;
 }
 
-AxisLabelling AchsenBeschriften(const model::FormState& form, const SlotRows& slots,
+AxisLabelling AchsenBeschriften(const model::FormState& form, const SlotRows& slotRows,
                                 int ColourSlot) {
-    return AchsenBeschriften(form.MinMaxGrid, form.CheckListAuto, slots, ColourSlot);
+    return AchsenBeschriften(form.MinMaxGrid, form.CheckListAuto, slotRows, ColourSlot);
 }
 
 } // namespace plot

@@ -28,8 +28,8 @@ double NiceCeiling(double x);
 // Largest (smallest) of all 170 stored values of `quantity` in slots 0..k, starting from the
 // first value of slot 0. k is limited to 0..3. Values beyond a run's last point take part;
 // cleared rows hold -1e10 so that they never raise a maximum.
-double SlotMaximum(const SlotRows& slots, Quantity quantity, int k);
-double SlotMinimum(const SlotRows& slots, Quantity quantity, int k);
+double SlotMaximum(const SlotRows& slotRows, Quantity quantity, int k);
+double SlotMinimum(const SlotRows& slotRows, Quantity quantity, int k);
 
 // Value with an engineering prefix: the group g = floor(log10|v| / 3), limited to -3 … 3,
 // picks "n", "u", "m", "", "k", "M", "G", and |v| / 10^(3g) is formatted with the picture
@@ -63,10 +63,11 @@ struct AxisLabelling {
 // Reads rows 0..8 of the grid, computes the automatic ranges of the checked rows 0..5 from
 // slots 0..ColourSlot, sets row 7 to 10 … 20000 Hz when checked, and gives the value labels
 // of the seven windows. Rows 6 and 8 keep what the grid says.
-AxisLabelling AchsenBeschriften(const std::array<std::array<std::string, AxisRowCount>, 2>& MinMaxGrid,
-                                const std::array<bool, AxisRowCount>& CheckListAuto,
-                                const SlotRows& slots, int ColourSlot);
-AxisLabelling AchsenBeschriften(const model::FormState& form, const SlotRows& slots,
+AxisLabelling
+AchsenBeschriften(const std::array<std::array<std::string, AxisRowCount>, 2>& MinMaxGrid,
+                  const std::array<bool, AxisRowCount>& CheckListAuto, const SlotRows& slotRows,
+                  int ColourSlot);
+AxisLabelling AchsenBeschriften(const model::FormState& form, const SlotRows& slotRows,
                                 int ColourSlot);
 
 } // namespace plot

@@ -81,8 +81,8 @@ std::vector<CurveSegment> SlotCurve(const PlotInput& input, int slot, int W, int
     const bool phase = input.kind == PlotKind::Phia;
     const auto pixelOf = [&](int i, Quantity q) {
         const double v = (rows.*q)[i];
-        return PlotPixel(fx(rows.f[i], fmin, fmax),
-                         phase ? fyPhase(v) : fy(v, range.lo, range.hi), W, H);
+        return PlotPixel(fx(rows.f[i], fmin, fmax), phase ? fyPhase(v) : fy(v, range.lo, range.hi),
+                         W, H);
     };
     const auto add = [&](int r, Quantity q, bool imaginary) {
         const std::optional<Pixel> a = pixelOf(r - 1, q);

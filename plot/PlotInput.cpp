@@ -11,9 +11,13 @@ std::array<QColor, SlotCount> DefaultSlotColours() {
     return {QColor(0, 0, 0), QColor(255, 0, 0), QColor(0, 128, 0), QColor(0, 0, 255)};
 }
 
-QColor DefaultButtonFace() { return QColor(240, 240, 240); }
+QColor DefaultButtonFace() {
+    return QColor(240, 240, 240);
+}
 
-bool SlotFilled(const engine::ResultRows& rows) { return rows.f[0] > 0.01; }
+bool SlotFilled(const engine::ResultRows& rows) {
+    return rows.f[0] > 0.01;
+}
 
 int LineWidthOf(const std::string& text) {
     const double v = std::trunc(engine::ParseGridNumber(text));

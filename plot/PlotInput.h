@@ -55,8 +55,7 @@ struct PlotInput {
 // The input of one window after DrawGraphs: the limits and labels of `labelling`, the slots
 // that are filled, the line width and the driver-2 choices of `form`.
 PlotInput MakePlotInput(PlotKind kind, const AxisLabelling& labelling, const SlotRows& rows,
-                        const std::array<double, SlotCount>& FmaxEff,
-                        const model::FormState& form);
+                        const std::array<double, SlotCount>& FmaxEff, const model::FormState& form);
 
 // The whole of DrawGraphs without the painting: AchsenBeschriften over `form` and the slots
 // 0..ColourSlot, then the input of each of the seven windows (indexed by IndexOf(kind)).

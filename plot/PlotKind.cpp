@@ -23,9 +23,13 @@ int AxisRowOf(PlotKind kind) {
     return -1;
 }
 
-int BandCount(PlotKind kind) { return kind == PlotKind::Phia ? 8 : 10; }
+int BandCount(PlotKind kind) {
+    return kind == PlotKind::Phia ? 8 : 10;
+}
 
-int ValueLabelCount(PlotKind kind) { return kind == PlotKind::Phia ? 5 : 6; }
+int ValueLabelCount(PlotKind kind) {
+    return kind == PlotKind::Phia ? 5 : 6;
+}
 
 std::string PlotName(PlotKind kind) {
     switch (kind) {

@@ -14,7 +14,9 @@ inline constexpr std::array<PlotKind, PlotKindCount> AllPlotKinds{
     PlotKind::SPL,  PlotKind::Zel,   PlotKind::Ausl, PlotKind::SPLmax,
     PlotKind::Pmax, PlotKind::Znorm, PlotKind::Phia};
 
-constexpr int IndexOf(PlotKind kind) { return static_cast<int>(kind); }
+constexpr int IndexOf(PlotKind kind) {
+    return static_cast<int>(kind);
+}
 
 // Row of the axes tab that gives the value range: 0..5, or -1 for the phase window, whose
 // range is fixed at -180 … +180 degrees.

@@ -30,15 +30,25 @@ std::array<int, 6> designTops(PlotKind kind) {
 } // namespace
 
 std::array<int, 6> FollowingLabelTops(PlotKind kind, int bottomLabelTop, int imageHeight) {
+    // The factors are written out rather than computed as step·j: 0.2·3 is a hair above
+    // 0.6 and would move a label one pixel up when B − 0.6·H is a whole number.
+    static constexpr std::array<double, 4> plotFactors{0.2, 0.4, 0.6, 0.8};
+    static constexpr std::array<double, 3> phaseFactors{0.25, 0.5, 0.75};
     const double B = bottomLabelTop;
     const double H = imageHeight;
     std::array<int, 6> tops{};
     tops[0] = bottomLabelTop;
-    const int last = kind == PlotKind::Phia ? 4 : 5;
-    const double step = kind == PlotKind::Phia ? 0.25 : 0.2;
-    for (int j = 1; j < last; ++j)
-        tops[j] = static_cast<int>(std::trunc(B - step * j * H));
-    tops[last] = bottomLabelTop - imageHeight;
+    int j = 1;
+    const auto place = [&](double factor) {
+        tops[j++] = static_cast<int>(std::trunc(B - factor * H));
+    };
+    if (kind == PlotKind::Phia)
+        for (double factor : phaseFactors)
+            place(factor);
+    else
+        for (double factor : plotFactors)
+            place(factor);
+    tops[j] = bottomLabelTop - imageHeight;
     return tops;
 }
 
@@ -51,8 +61,8 @@ PlotLayout LayoutPlotWindow(PlotKind kind, int clientWidth, int clientHeight,
     layout.strip = {40, 196 + dH, 374 + dW, 13};
     constexpr int titleWidth = 99;
     const int titleCentre = 172 + titleWidth / 2;
-    layout.title = {mulDiv(titleCentre, clientWidth, DesignClientWidth) - titleWidth / 2,
-                    212 + dH, titleWidth, 16};
+    layout.title = {mulDiv(titleCentre, clientWidth, DesignClientWidth) - titleWidth / 2, 212 + dH,
+                    titleWidth, 16};
     layout.valueLabelCount = ValueLabelCount(kind);
 
     const int last = layout.valueLabelCount - 1; // the top label, anchored to the top
@@ -71,6 +81,8 @@ PlotLayout LayoutPlotWindow(PlotKind kind, int clientWidth, int clientHeight,
     return layout;
 }
 
-int SnapWindowLength(int length) { return (length + 10) / 20 * 20; }
+int SnapWindowLength(int length) {
+    return (length + 10) / 20 * 20;
+}
 
 } // namespace plot

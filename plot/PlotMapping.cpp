@@ -10,9 +10,13 @@ double fx(double f, double fmin, double fmax) {
     return std::log10(f / fmin) / std::log10(fmax / fmin);
 }
 
-double fy(double v, double lo, double hi) { return (hi - v) / (hi - lo); }
+double fy(double v, double lo, double hi) {
+    return (hi - v) / (hi - lo);
+}
 
-double fyPhase(double phi) { return (180 - phi) / 360; }
+double fyPhase(double phi) {
+    return (180 - phi) / 360;
+}
 
 std::optional<Pixel> PlotPixel(double fx, double fy, int W, int H) {
     const double x = W * fx;
@@ -24,8 +28,8 @@ std::optional<Pixel> PlotPixel(double fx, double fy, int W, int H) {
                  static_cast<int>(std::trunc(std::clamp(y, -limit, limit)))};
 }
 
-std::optional<std::pair<PointF, PointF>> ClipSegment(PointF a, PointF b, double left,
-                                                     double top, double right, double bottom) {
+std::optional<std::pair<PointF, PointF>> ClipSegment(PointF a, PointF b, double left, double top,
+                                                     double right, double bottom) {
     // Liang–Barsky: the segment is a + t·(b − a), t in [0, 1].
     const double dx = b.x - a.x;
     const double dy = b.y - a.y;

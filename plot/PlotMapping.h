@@ -34,7 +34,7 @@ struct PointF {
 // The part of the segment a–b inside the box [left, right] × [top, bottom], or nothing when
 // it misses the box. Lines that leave the image far away are shortened to their visible
 // part before they reach the painter, whose rasteriser works with limited coordinates.
-std::optional<std::pair<PointF, PointF>> ClipSegment(PointF a, PointF b, double left,
-                                                     double top, double right, double bottom);
+std::optional<std::pair<PointF, PointF>> ClipSegment(PointF a, PointF b, double left, double top,
+                                                     double right, double bottom);
 
 } // namespace plot

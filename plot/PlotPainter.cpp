@@ -16,7 +16,9 @@ namespace {
 const QColor GridGrey(160, 160, 160);
 const QColor TextColour(0, 0, 0);
 
-QRect toQRect(const PixelRect& r) { return QRect(r.left, r.top, r.width, r.height); }
+QRect toQRect(const PixelRect& r) {
+    return QRect(r.left, r.top, r.width, r.height);
+}
 
 void drawSegment(QPainter& painter, const CurveSegment& segment, int W, int H, int lineWidth) {
     // Lines that stay near the image are drawn between their exact pixels; longer ones are
@@ -34,12 +36,12 @@ void drawSegment(QPainter& painter, const CurveSegment& segment, int W, int H, i
         painter.drawLine(QLine(segment.from.x, segment.from.y, segment.to.x, segment.to.y));
         return;
     }
-    const auto clipped = ClipSegment({double(segment.from.x), double(segment.from.y)},
-                                     {double(segment.to.x), double(segment.to.y)}, left, top,
-                                     right, bottom);
+    const auto clipped =
+        ClipSegment({double(segment.from.x), double(segment.from.y)},
+                    {double(segment.to.x), double(segment.to.y)}, left, top, right, bottom);
     if (clipped)
-        painter.drawLine(QLineF(clipped->first.x, clipped->first.y, clipped->second.x,
-                                clipped->second.y));
+        painter.drawLine(
+            QLineF(clipped->first.x, clipped->first.y, clipped->second.x, clipped->second.y));
 }
 
 } // namespace
@@ -100,8 +102,8 @@ void PaintFrequencyStrip(QPainter& painter, QSize stripSize, int stripOffset, in
         painter.setFont(PlotFont());
         painter.setPen(TextColour);
         const QFontMetrics metrics(painter.font());
-        const PlotGridGeometry grid = ComputePlotGrid(imageWidth, 0, input.AxisMin[7],
-                                                      input.AxisMax[7], 0, stripOffset);
+        const PlotGridGeometry grid =
+            ComputePlotGrid(imageWidth, 0, input.AxisMin[7], input.AxisMax[7], 0, stripOffset);
         for (const StripLabel& label : grid.labels) {
             const QString text = QString::fromStdString(label.text);
             const int width = metrics.horizontalAdvance(text);
@@ -116,8 +118,8 @@ void PaintFrequencyStrip(QPainter& painter, QSize stripSize, int stripOffset, in
 }
 
 void PaintPlot(QPainter& painter, QSize clientSize, const PlotInput& input) {
-    const PlotLayout layout = LayoutPlotWindow(input.kind, clientSize.width(),
-                                               clientSize.height(), input.labelsFollowBottom);
+    const PlotLayout layout = LayoutPlotWindow(input.kind, clientSize.width(), clientSize.height(),
+                                               input.labelsFollowBottom);
     painter.save();
     painter.fillRect(QRect(QPoint(0, 0), clientSize), input.buttonFace);
 
