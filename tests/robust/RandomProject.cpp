@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "NumberFormat.h"
 
@@ -29,6 +30,8 @@ double RandomProject::extreme(double low, double high) {
         return low;
     if (chance(0.05))
         return high;
+    if (chance(m_outlierChance)) // what a slip of the keyboard types: "1e999", "1e-300"
+        return chance(0.5) ? std::numeric_limits<double>::max() : 1e-300;
     return logUniform(low, high);
 }
 
@@ -148,9 +151,14 @@ void RandomProject::drawOptions(model::FormState& s, bool allowHugeContour) {
     for (int row = 0; row < 9; ++row)
         s.CheckListAuto[row] = chance(0.8);
     s.CheckListAuto[8] = chance(0.6);
-    // Manual range: usually min < max; sometimes equal or reversed (taken as automatic).
-    const double low = extreme(0.01, 50000);
-    const double high = chance(0.85) ? low * logUniform(1.001, 1e5) : low * unit();
+    // Manual range: usually min < max; sometimes equal or reversed (taken as automatic), and
+    // now and then across the whole range of a double.
+    double low = extreme(0.01, 50000);
+    double high = chance(0.85) ? low * logUniform(1.001, 1e5) : low * unit();
+    if (chance(0.03)) {
+        low = logUniform(1e-300, 1);
+        high = logUniform(1e3, 1e300);
+    }
     s.MinMaxGrid[0][8] = text(low);
     s.MinMaxGrid[1][8] = text(high);
     s.CBAmplTreiber2 = chance(0.5);
@@ -160,6 +168,7 @@ void RandomProject::drawOptions(model::FormState& s, bool allowHugeContour) {
 model::FormState RandomProject::next(bool allowHugeContour) {
     model::FormState s;
     m_everyBranch = chance(0.15);
+    m_outlierChance = chance(0.1) ? 0.05 : 0; // one project in ten has such values
     std::string* driver1[11] = {&s.EditRdc,  &s.Editfs,   &s.EditQes, &s.EditQms,
                                 &s.EditVas,  &s.EditPmax, &s.EditSd,  &s.EditZ1k,
                                 &s.EditZ10k, &s.EditXmax, &s.EditStk};

@@ -1,13 +1,18 @@
-// Inputs that the fuzz targets in fuzz/ found breaking an invariant, kept as regression
-// tests. Each case names the target that found it; larger inputs lie in data/.
+// Inputs that the fuzz targets in fuzz/ or the engine stress test found breaking an invariant,
+// kept as regression tests. Each case names what found it.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "FormFields.h"
 #include "FormState.h"
 #include "InputCheck.h"
 #include "NumberFormat.h"
+#include "RunInvariants.h"
+#include "Simulation.h"
+#include "SimulationInputBuilder.h"
 
 namespace {
 
@@ -61,6 +66,41 @@ TEST(GeneralFormat, SmallestFixedReadsBack) {
 TEST(GeneralFormat, LargestDoublesReadBack) {
     for (const ReadBackCase& c : largestDoubles)
         expectReadsBack(c);
+}
+
+// Projects that the input check lets run but whose run broke an invariant of
+// RunInvariants.h: the start-up form with the controls given changed.
+struct RunCase {
+    const char* finding;
+    std::vector<std::pair<std::string, std::string>> controls;
+};
+
+const RunCase runCases[] = {
+    // EngineStressTest: the geometric profile A(x) = AT / (1 - q·x/L), q = 1 - AT/AM, divides
+    // by zero at the mouth once AT/AM is below 2^-53 (q rounds to 1): ContourArea[100] and
+    // VHorn are infinite and every point of the sweep is out of range.
+    {"geometric horn with a throat far smaller than its mouth",
+     {{"CBKontur", "5"}, {"EditAh", "1E-20"}}},
+    // EngineStressTest: a manual range whose ratio fmax/fmin exceeds the largest double makes
+    // pow(ratio, i/NF) infinite, and the frequency row holds an infinity from point 1 on.
+    {"manual frequency range wider than a double",
+     {{"CheckListAuto[8]", "0"}, {"MinMaxGrid[0,8]", "1E-300"}, {"MinMaxGrid[1,8]", "1E300"}}},
+};
+
+TEST(RunRegression, ProjectsThatBrokeTheRunInvariants) {
+    for (const RunCase& c : runCases) {
+        SCOPED_TRACE(c.finding);
+        model::FormState state;
+        for (const auto& [name, value] : c.controls)
+            ASSERT_TRUE(model::FormFields::Set(state, name, value)) << name;
+        const model::CheckResult check = model::CheckVariables(state);
+        ASSERT_TRUE(check.InputsValid);
+        const engine::ResultRows previous = robust::FilledSlot(7.25);
+        const engine::SimulationResult result =
+            engine::Simulate(model::BuildSimulationInput(state, check.elements), previous);
+        EXPECT_EQ(robust::RunViolation(result), "");
+        EXPECT_EQ(robust::SlotViolation(result, previous, false), "");
+    }
 }
 
 } // namespace
