@@ -81,6 +81,13 @@ const RunCase runCases[] = {
     // VHorn are infinite and every point of the sweep is out of range.
     {"geometric horn with a throat far smaller than its mouth",
      {{"CBKontur", "5"}, {"EditAh", "1E-20"}}},
+    // fuzz_pipeline: the exponential, hyperbolic and octo-hyperbolic profiles take the flare
+    // from AM/AT; with a subnormal throat area (1E-310 cm²) that ratio overflows, the flare is
+    // infinite and the contour is NaN from its first point on.
+    {"exponential horn with a subnormal throat area", {{"CBKontur", "2"}, {"EditAh", "1E-310"}}},
+    {"hyperbolic horn with a subnormal throat area", {{"CBKontur", "3"}, {"EditAh", "1E-310"}}},
+    {"octo-hyperbolic horn with a subnormal throat area",
+     {{"CBKontur", "4"}, {"EditAh", "1E-310"}}},
     // EngineStressTest: a manual range whose ratio fmax/fmin exceeds the largest double makes
     // pow(ratio, i/NF) infinite, and the frequency row holds an infinity from point 1 on.
     {"manual frequency range wider than a double",
