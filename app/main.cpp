@@ -7,6 +7,8 @@
 
 #include "AppIcon.h"
 #include "Appearance.h"
+#include "QtDesktopViewer.h"
+#include "QtFileDialogs.h"
 #include "QtMessageBoxes.h"
 #include "WindowSet.h"
 
@@ -35,7 +37,9 @@ int main(int argc, char** argv) {
     ui::Appearance::apply(application);
     try {
         ui::QtMessageBoxes boxes;
-        ui::WindowSet windows(boxes);
+        ui::QtFileDialogs dialogs;
+        ui::QtDesktopViewer viewer;
+        ui::WindowSet windows(boxes, dialogs, viewer);
         windows.show();
         return QApplication::exec();
     } catch (const std::exception& e) {

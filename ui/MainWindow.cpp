@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,7 +19,6 @@
 #include <QScopedValueRollback>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QUrl>
 #include <clocale>
 #include <exception>
 
@@ -32,6 +30,7 @@
 #include "CrossoverPage.h"
 #include "DriverPage.h"
 #include "EnglishTexts.h"
+#include "FileMenuActions.h"
 #include "FormBinding.h"
 #include "HornPage.h"
 #include "MainMenu.h"
@@ -77,10 +76,8 @@ const std::pair<const char*, const char*> CopiedHints[] = {
     {"EditXmax", "EditXmax2"}, {"EditLSInfo", "EditLSInfo2"},
 };
 
-// Menu entries of the file workflow and the HTML export, which come with their own work.
-const char* const FileActions[] = {"DateiNeu",        "DateiOeffnen",   "Treiber1Oeffnen",
-                                   "Treiber2Oeffnen", "DateiSpeichern", "DateiSpeichernUnter",
-                                   "HTMLExport1"};
+// Menu entries whose work comes later: the HTML export.
+const char* const WaitingActions[] = {"HTMLExport1"};
 
 const QColor SlotColours[model::SlotCount] = {Qt::black, Qt::red, QColor(0, 128, 0), Qt::blue};
 
@@ -103,7 +100,9 @@ QIcon clearIcon() {
 
 } // namespace
 
-MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent) : QMainWindow(parent), m_boxes(boxes) {
+MainWindow::MainWindow(MessageBoxes& boxes, FileDialogs& dialogs, DesktopViewer& viewer,
+                       QWidget* parent)
+    : QMainWindow(parent), m_boxes(boxes) {
     // "." is the decimal separator of every conversion, whatever the user's settings.
     std::setlocale(LC_NUMERIC, "C");
     QLocale::setDefault(QLocale::c());
@@ -138,6 +137,7 @@ MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent) : QMainWindow(paren
     ClearValues();
     connectControls();
     connectMenu();
+    m_fileMenu = new FileMenuActions(*this, boxes, dialogs, viewer);
     setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
 }
 
@@ -200,7 +200,7 @@ void MainWindow::connectControls() {
 
 void MainWindow::connectMenu() {
     auto action = [this](const char* name) { return findChild<QAction*>(QLatin1String(name)); };
-    for (const char* name : FileActions)
+    for (const char* name : WaitingActions)
         action(name)->setEnabled(false);
     for (const auto& [button, name] : {std::pair{"BtnTreiber1Oeffnen", "Treiber1Oeffnen"},
                                        std::pair{"BtnTreiber2Oeffnen", "Treiber2Oeffnen"}}) {
@@ -217,15 +217,6 @@ void MainWindow::connectMenu() {
     connect(action("Info1"), &QAction::triggered, this, [this] {
         if (m_windows.about)
             m_windows.about->exec();
-    });
-    connect(action("Konturlisten1"), &QAction::triggered, this, [this] {
-        openDocument(model::MainWindowState::joinPath(m_state.DataFolder, "contour.txt"));
-    });
-    connect(action("Frequenzgnge1"), &QAction::triggered, this, [this] {
-        openDocument(model::MainWindowState::joinPath(m_state.DataFolder, "data.txt"));
-    });
-    connect(action("Handbuch"), &QAction::triggered, this, [this] {
-        openDocument(model::MainWindowState::joinPath(m_state.ProgramFolder, "Velmora7Manual.pdf"));
     });
 }
 
@@ -503,11 +494,6 @@ void MainWindow::showOptions() {
         settings.setColourChange(m_windows.optionen->colourChange());
 }
 
-void MainWindow::openDocument(const std::string& path) {
-    // Handed to the desktop; whether a viewer opens is not known here.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
-}
-
 void MainWindow::applyWindowGeometry() {
     const std::pair<const char*, QWidget*> placed[] = {
         {"Ausl", m_windows.ausl},     {"Pmax", m_windows.pmax}, {"Zel", m_windows.zel},
@@ -542,6 +528,11 @@ void MainWindow::captureWindowGeometry() {
     main.top = frameGeometry().top();
 }
 
+void MainWindow::showForm() {
+    m_binding->show(m_state.form);
+    applyWindowGeometry();
+}
+
 bool MainWindow::saveProject() {
     m_binding->collect(m_state.form);
     captureWindowGeometry();
@@ -559,12 +550,14 @@ bool MainWindow::saveProject() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     const bool refreshWasEnabled = m_refresh->isEnabled();
     m_refresh->setEnabled(false);
-    if (!m_state.ProjectSaved || formEdited()) {
+    if (m_fileMenu->projectChanged()) {
         const MessageBoxes::Answer answer = m_boxes.askYesNoCancel(
             this, QStringLiteral("Notice"), QStringLiteral("Save current file?"));
-        // A failed save keeps the window open, so that nothing is lost.
+        // Yes saves as the menu entry "Save" does (save as for a new, read-only or missing
+        // file); a save that was cancelled or failed keeps the window open, so that nothing
+        // is lost.
         if (answer == MessageBoxes::Answer::Cancel ||
-            (answer == MessageBoxes::Answer::Yes && !saveProject())) {
+            (answer == MessageBoxes::Answer::Yes && !m_fileMenu->save())) {
             event->ignore();
             m_refresh->setEnabled(refreshWasEnabled);
             return;

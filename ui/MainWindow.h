@@ -19,6 +19,9 @@ class QToolButton;
 namespace ui {
 
 class ColourSwatch;
+class DesktopViewer;
+class FileDialogs;
+class FileMenuActions;
 class FormBinding;
 class MessageBoxes;
 
@@ -28,7 +31,9 @@ class MessageBoxes;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(MessageBoxes& boxes, QWidget* parent = nullptr);
+    // Message boxes, file dialogs and the desktop's viewers are reached only through these.
+    MainWindow(MessageBoxes& boxes, FileDialogs& dialogs, DesktopViewer& viewer,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The other windows of the set; called once, before the window is first shown.
@@ -36,6 +41,7 @@ public:
     const Windows& windows() const { return m_windows; }
     model::MainWindowState& state() { return m_state; }
     const FormBinding& binding() const { return *m_binding; }
+    FileMenuActions& fileMenu() const { return *m_fileMenu; }
 
     // The actions of the main window.
     void Translate();
@@ -58,6 +64,9 @@ public:
     bool formEdited() const;
     // Writes the project to ProjectFileName; false, after a message, when that failed.
     bool saveProject();
+    // The model's inputs into the widgets and its stored window places onto the windows
+    // (after a project was loaded).
+    void showForm();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -78,13 +87,13 @@ private:
     void showNotices(const std::vector<engine::Notice>& notices);
     void captureWindowGeometry();
     void applyWindowGeometry();
-    void openDocument(const std::string& path);
     void closeOtherWindows();
 
     MessageBoxes& m_boxes;
     model::MainWindowState m_state;
     Windows m_windows;
     std::unique_ptr<FormBinding> m_binding;
+    FileMenuActions* m_fileMenu = nullptr; // a child object
 
     QTabWidget* m_pages = nullptr;
     QProgressBar* m_progress = nullptr;

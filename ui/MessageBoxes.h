@@ -19,6 +19,8 @@ public:
     virtual void inform(QWidget* parent, const QString& caption, const QString& text) = 0;
     // A question with the buttons Yes, No and Cancel; closing the box counts as Cancel.
     virtual Answer askYesNoCancel(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // A question with the buttons Yes and No; closing the box counts as No.
+    virtual Answer askYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
 };
 
 } // namespace ui

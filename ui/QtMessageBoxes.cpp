@@ -35,4 +35,13 @@ MessageBoxes::Answer QtMessageBoxes::askYesNoCancel(QWidget* parent, const QStri
     }
 }
 
+MessageBoxes::Answer QtMessageBoxes::askYesNo(QWidget* parent, const QString& caption,
+                                              const QString& text) {
+    QMessageBox box(QMessageBox::Question, titleOf(caption), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
 } // namespace ui

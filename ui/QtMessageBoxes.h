@@ -9,6 +9,7 @@ class QtMessageBoxes : public MessageBoxes {
 public:
     void inform(QWidget* parent, const QString& caption, const QString& text) override;
     Answer askYesNoCancel(QWidget* parent, const QString& caption, const QString& text) override;
+    Answer askYesNo(QWidget* parent, const QString& caption, const QString& text) override;
 };
 
 } // namespace ui

@@ -22,10 +22,10 @@ T* create(std::vector<std::unique_ptr<QWidget>>& owned, Args&&... args) {
 
 } // namespace
 
-WindowSet::WindowSet(MessageBoxes& boxes) {
+WindowSet::WindowSet(MessageBoxes& boxes, FileDialogs& dialogs, DesktopViewer& viewer) {
     using Kind = PlotWindow::Kind;
     Windows& w = m_windows;
-    w.main = create<MainWindow>(m_owned, boxes);
+    w.main = create<MainWindow>(m_owned, boxes, dialogs, viewer);
     w.param = create<ParamForm>(m_owned);
     // The dialogs open over the main window; they are destroyed before it.
     w.about = create<AboutBox>(m_owned, w.main);

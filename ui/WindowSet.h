@@ -9,13 +9,16 @@
 
 namespace ui {
 
+class DesktopViewer;
+class FileDialogs;
 class MessageBoxes;
 
 class WindowSet {
 public:
     // Main window, "Misc", about box, cone amplitude, power, impedance, radiation impedance,
     // SPL, sketch, options, maximum SPL, phase.
-    explicit WindowSet(MessageBoxes& boxes);
+    // The main window shows its dialogs and documents through `boxes`, `dialogs`, `viewer`.
+    WindowSet(MessageBoxes& boxes, FileDialogs& dialogs, DesktopViewer& viewer);
     ~WindowSet();
     WindowSet(const WindowSet&) = delete;
     WindowSet& operator=(const WindowSet&) = delete;

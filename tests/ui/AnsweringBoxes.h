@@ -18,6 +18,8 @@ public:
 
     void inform(QWidget* parent, const QString& caption, const QString& text) override;
     Answer askYesNoCancel(QWidget* parent, const QString& caption, const QString& text) override;
+    // Takes the next answer too; No when none is left (Cancel is not a choice here).
+    Answer askYesNo(QWidget* parent, const QString& caption, const QString& text) override;
 
     QStringList texts() const;
     void clear() { shown.clear(); }

@@ -70,6 +70,9 @@ void MainWindowTest::tabGoesDownTheColumnOfDriverOne() {
     program.type("EditXmax", "2");
     program.leave();
     QCOMPARE(QApplication::focusWidget(), program.edit("EditStk"));
+    // Driver 2's column, from its open button down.
+    program.leave();
+    QCOMPARE(QApplication::focusWidget(), program.main().binding().widget("BtnTreiber2Oeffnen"));
     program.leave();
     QCOMPARE(QApplication::focusWidget(), program.edit("EditLSInfo2"));
 }
@@ -317,9 +320,15 @@ void MainWindowTest::cancelKeepsWindowOpenAndYesSaves() {
     QVERIFY(program.main().isVisible());
     QVERIFY(program.control<QAbstractButton>("BtnRefresh")->isEnabled());
 
+    // Yes saves as the menu entry "Save" does: the project is still new.vmx, so the
+    // save-as dialog asks for the name.
+    const QString chosen = program.home() + "/closing.vmx";
+    program.dialogs.answers = {chosen};
     QVERIFY(program.main().close());
     QCOMPARE(program.boxes.shown.size(), 2);
-    QFile saved(QString::fromStdString(program.state().ProjectFileName));
+    QCOMPARE(program.dialogs.titles(), QStringList{"Datei speichern unter ..."});
+    QCOMPARE(QString::fromStdString(program.state().ProjectFileName), chosen);
+    QFile saved(chosen);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QVERIFY(saved.readAll().contains("Test horn"));
 }

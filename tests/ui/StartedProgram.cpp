@@ -12,7 +12,7 @@ StartedProgram::StartedProgram(const std::function<void(const QString& home)>& b
         qunsetenv(name);
     if (beforeStart)
         beforeStart(m_home.path());
-    m_windows = std::make_unique<ui::WindowSet>(boxes);
+    m_windows = std::make_unique<ui::WindowSet>(boxes, dialogs, viewer);
     m_windows->show();
     main().activateWindow();
     m_active = QTest::qWaitForWindowActive(&main());

@@ -8,8 +8,10 @@
 #include <memory>
 
 #include "AnsweringBoxes.h"
+#include "AnsweringDialogs.h"
 #include "FormBinding.h"
 #include "MainWindow.h"
+#include "RecordingViewer.h"
 #include "WindowSet.h"
 
 class StartedProgram {
@@ -39,6 +41,8 @@ public:
     void pressF9() const;
 
     AnsweringBoxes boxes;
+    AnsweringDialogs dialogs;
+    RecordingViewer viewer;
 
 private:
     QTemporaryDir m_home;

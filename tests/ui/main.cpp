@@ -7,6 +7,8 @@
 
 QObject* makeStartupTest();
 QObject* makeMainWindowTest();
+QObject* makeCrossoverPageTest();
+QObject* makeFileMenuTest();
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -16,7 +18,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     ui::Appearance::apply(application);
     int failed = 0;
-    for (auto make : {makeStartupTest, makeMainWindowTest}) {
+    for (auto make : {makeStartupTest, makeMainWindowTest, makeCrossoverPageTest, makeFileMenuTest}) {
         std::unique_ptr<QObject> test(make());
         failed += QTest::qExec(test.get(), argc, argv);
     }
