@@ -206,7 +206,7 @@ void CrossoverLayout::addParallel(int firstPosition, bool onePositionPerRow, int
                            rowY - PictureBreadth / 2);
             end = x + SeriesWidth;
             addNumber(position,
-                      QRect(left + 1, rowY - NumberHeight, RowLeadLeft - 1, NumberHeight));
+                      QRect(left + 1, rowY - NumberHeight + 2, RowLeadLeft - 1, NumberHeight));
         } else {
             addPicture(firstPosition, r + 1, false, x, rowY - PictureBreadth / 2);
             end = x + PictureLength;
