@@ -165,16 +165,29 @@ SimulationResult Simulate(const SimulationInput& in, const ResultRows& previousS
         if (options.progress)
             options.progress(value);
     };
-    progress(10);
-    if (std::string reason = RefusalReason(in); !reason.empty()) {
-        result.refused = true;
-        result.notices.push_back({"Error", reason});
+    // A refused run leaves the slot as it was and reports only the reason.
+    auto refused = [&](const std::string& reason) {
+        SimulationResult r;
+        r.rows = previousSlot;
+        r.refused = true;
+        r.notices.push_back({"Error", reason});
         progress(0);
-        return result;
-    }
+        return r;
+    };
+    progress(10);
+    if (std::string reason = RefusalReason(in); !reason.empty())
+        return refused(reason);
 
     result.drivers = DeriveDriverParameters(in);
     result.contour = BuildContour(in);
+    // Extreme dimensions can overflow the profile formulas (a vanishing throat, a length near
+    // the double range): every area is a divisor of the network, so each must be a number > 0.
+    bool contourUsable = std::isfinite(result.contour.VHorn);
+    for (double area : result.contour.ContourArea)
+        contourUsable = contourUsable && std::isfinite(area) && area > 0;
+    if (!contourUsable)
+        return refused("Simulation not started: the horn contour cannot be computed for this "
+                       "throat, mouth and length.");
     if (in.profile == 6)
         result.memo2.push_back(FormatPicture(result.contour.rTraktrix, "rTraktrix = 0.### m"));
     if (result.contour.mouthUnreachable) {
@@ -202,6 +215,9 @@ SimulationResult Simulate(const SimulationInput& in, const ResultRows& previousS
     result.fmax = automatic ? 20000 : in.rangeMax;
     const int NF = in.FrequencyPoints - 1;
     result.FmaxEff = effectiveMaximum(in, en, result.fmax);
+    // The point after fmax is still computed: its frequency must be a number too.
+    if (!std::isfinite(std::pow(result.fmax / result.fmin, (NF + 1.0) / NF) * result.fmin))
+        return refused("Simulation not started: the simulation frequency range is too wide.");
 
     if (options.buildTables) {
         result.contourTable = ContourHeader;
