@@ -1,7 +1,6 @@
 // Helpers of the fuzz targets: failing loudly, a scratch file per process, field names.
 #pragma once
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -10,8 +9,6 @@
 #include <string_view>
 
 #include <unistd.h>
-
-#include "SimulationInput.h"
 
 namespace robust {
 
@@ -53,21 +50,6 @@ private:
 inline void WriteBytes(const std::string& path, std::string_view bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-// Open findings, each with its case in RunRegression.ProjectsThatBrokeTheRunInvariants
-// (tests/robust/RegressionTest.cpp): the pipeline target passes over inputs that hit one, so
-// that it goes on finding others. Remove a condition once its finding is mended.
-inline const char* OpenFinding(const engine::SimulationInput& in) {
-    const int profile = in.profile < 0 ? 0 : in.profile;
-    if (profile >= 2 && profile <= 4 && !std::isfinite(in.AM / in.AT))
-        return "flare from an area ratio beyond a double";
-    if (profile == 5 && in.AT / in.AM < 0x1p-52)
-        return "geometric profile with a vanishing throat";
-    if (!in.autoFrequencyRange && in.rangeMin < in.rangeMax &&
-        !std::isfinite(in.rangeMax / in.rangeMin))
-        return "frequency range wider than a double";
-    return nullptr;
 }
 
 // Edit boxes that carry free text; the input check leaves them as typed.

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <sstream>
 #include <string>
@@ -43,7 +44,11 @@ constexpr bool Optimised = false;
 constexpr int FullCases = 3000;
 constexpr int Cases = Sanitized || !Optimised ? FullCases / 5 : FullCases;
 constexpr int HugeContourEvery = 60; // one case in 60 asks for 10001 contour points
-constexpr std::uint64_t Seed = 0x5EED'0009;
+// The fixed seed of every ctest run; VELMORA_STRESS_SEED=<n> explores other projects.
+std::uint64_t seed() {
+    const char* text = std::getenv("VELMORA_STRESS_SEED");
+    return text != nullptr ? std::strtoull(text, nullptr, 10) : 0x5EED'0009;
+}
 
 // The controls of `state` that differ from the start-up form, as --set arguments.
 std::string reproduction(const model::FormState& state) {
@@ -58,6 +63,7 @@ std::string reproduction(const model::FormState& state) {
 }
 
 TEST(EngineStress, RandomProjectsKeepTheRunInvariants) {
+    const std::uint64_t Seed = seed();
     robust::RandomProject generator(Seed);
     // What the colour slot held before: the run may overwrite only the points it computes.
     const engine::ResultRows previous = robust::FilledSlot(7.25);
@@ -66,6 +72,7 @@ TEST(EngineStress, RandomProjectsKeepTheRunInvariants) {
     int rejected = 0;
     int hugeContours = 0;
     int fullSweeps = 0;
+    int open = 0; // cases that hit an open finding, which a regression test already shows
     std::map<std::string, int> violations; // kind → cases
     for (int i = 0; i < Cases; ++i) {
         const bool hugeContour = i % HugeContourEvery == HugeContourEvery - 1;
@@ -77,6 +84,10 @@ TEST(EngineStress, RandomProjectsKeepTheRunInvariants) {
             continue;
         }
         const engine::SimulationInput input = model::BuildSimulationInput(state, check.elements);
+        if (robust::OpenFinding(input) != nullptr) {
+            ++open;
+            continue;
+        }
         const engine::SimulationResult result = engine::Simulate(input, previous);
         const std::string violation =
             robust::RunViolation(result) +
@@ -97,8 +108,8 @@ TEST(EngineStress, RandomProjectsKeepTheRunInvariants) {
         fullSweeps += result.pointCount == 169 ? 1 : 0;
     }
     std::printf("%d cases: %d ran (%d with 10001 contour points, %d of 169 points), "
-                "%d refused, %d rejected by the check\n",
-                Cases, ran, hugeContours, fullSweeps, refused, rejected);
+                "%d refused, %d rejected by the check, %d passed over (open findings)\n",
+                Cases, ran, hugeContours, fullSweeps, refused, rejected, open);
     for (const auto& [kind, count] : violations)
         std::printf("%d case(s): %s...\n", count, kind.c_str());
     // The generator must reach the sweep for most projects, or the test checks little.

@@ -30,8 +30,10 @@ double RandomProject::extreme(double low, double high) {
         return low;
     if (chance(0.05))
         return high;
-    if (chance(m_outlierChance)) // what a slip of the keyboard types: "1e999", "1e-300"
-        return chance(0.5) ? std::numeric_limits<double>::max() : 1e-300;
+    if (chance(m_outlierChance)) { // what a slip of the keyboard types: "1e999", "1e-310"
+        const double outliers[] = {std::numeric_limits<double>::max(), 1e-300, 1e-310};
+        return outliers[integer(0, 2)];
+    }
     return logUniform(low, high);
 }
 

@@ -14,8 +14,9 @@ namespace robust {
 // grid values up to the limits the check allows (170 frequency points, 10001 contour points
 // when asked for) and manual frequency ranges. Values are extreme but of the kind the input
 // check accepts: tiny and huge areas and volumes, positions that share a grid index, lengths
-// of zero, and in some projects the largest double or 1e-300 (typed as "1e999", "1e-300"). The same
-// seed gives the same project on every platform (no library distributions).
+// of zero, and in some projects the largest double, 1e-300 or the subnormal 1e-310 (typed as
+// "1e999", "1e-300", "1e-310"). The same seed gives the same project on every platform (no
+// library distributions).
 class RandomProject {
 public:
     explicit RandomProject(std::uint64_t seed) : m_random(seed) {}
@@ -39,7 +40,7 @@ private:
 
     std::mt19937_64 m_random;
     bool m_everyBranch = false;
-    double m_outlierChance = 0; // chance that a value is the largest double or 1e-300
+    double m_outlierChance = 0; // chance that a value is one of the outliers
     double m_length = 1;
 };
 

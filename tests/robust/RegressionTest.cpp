@@ -81,6 +81,9 @@ const RunCase runCases[] = {
     // VHorn are infinite and every point of the sweep is out of range.
     {"geometric horn with a throat far smaller than its mouth",
      {{"CBKontur", "5"}, {"EditAh", "1E-20"}}},
+    // EngineStressTest: with a subnormal mouth area AT/AM overflows, q is -inf and the
+    // geometric contour is NaN from its first point on.
+    {"geometric horn with a subnormal mouth area", {{"CBKontur", "5"}, {"EditH", "1E-310"}}},
     // fuzz_pipeline: the exponential, hyperbolic and octo-hyperbolic profiles take the flare
     // from AM/AT; with a subnormal throat area (1E-310 cm²) that ratio overflows, the flare is
     // infinite and the contour is NaN from its first point on.
@@ -88,6 +91,18 @@ const RunCase runCases[] = {
     {"hyperbolic horn with a subnormal throat area", {{"CBKontur", "3"}, {"EditAh", "1E-310"}}},
     {"octo-hyperbolic horn with a subnormal throat area",
      {{"CBKontur", "4"}, {"EditAh", "1E-310"}}},
+    // EngineStressTest: a horn length near the double range overflows the profile formulas
+    // (x·(√AM − √AT) for the conical profile, m·x for the exponential one, L² in the tractrix
+    // one from about 1.3E154 m): the contour holds infinities or NaN.
+    {"exponential horn of the largest length", {{"CBKontur", "2"}, {"Editl1", "1E999"}}},
+    {"tractrix horn 1E160 m long", {{"CBKontur", "6"}, {"Editl1", "1E160"}}},
+    {"conical horn narrowing from a 2.5 m² throat, of the largest length",
+     {{"CBKontur", "1"},
+      {"Editl1", "1E999"},
+      {"EditAh", "6298"},
+      {"EditH", "0.03"},
+      {"EditB", "7785"},
+      {"CBPosi", "4"}}},
     // EngineStressTest: a manual range whose ratio fmax/fmin exceeds the largest double makes
     // pow(ratio, i/NF) infinite, and the frequency row holds an infinity from point 1 on.
     {"manual frequency range wider than a double",
