@@ -76,7 +76,8 @@ done
 # Reader edge cases for the INI fuzzer: other line ends, a byte order mark, quotes, case,
 # duplicates, a missing final line break.
 ini="$here/corpus/project_load"
-printf '\xEF\xBB\xBF[horn]\nKONTUR=4\nhalsfl\xC4CHE = "12.5" \n[Horn]\nKontur=2' >"$ini/bom-case.vmx"
-printf '[Lautsprecher]\r\nGleichstromwiderstand=\x27 4 \x27\r\n\r\n[Lautsprecher]\r\nfs=1\r\n; c\r\n' \
-    >"$ini/quotes-duplicates.vmx"
+printf '\xEF\xBB\xBF[horn]\nKONTUR=4\nhalsfl\xC4CHE = "12.5" \n[Horn]\nKontur=2' \
+    >"$ini/bom-case.vmx"
+printf '[Lautsprecher]\r\nGleichstromwiderstand=\x27 4 \x27\r\n\r\n%b' \
+    '[Lautsprecher]\r\nfs=1\r\n; c\r\n' >"$ini/quotes-duplicates.vmx"
 printf '[Achsen]\rfAufl=3\r\nKAufl\n=\n[\n]\n[Achsen\nx' >"$ini/odd-lines.vmx"
