@@ -85,24 +85,6 @@ inline std::string RunViolation(const engine::SimulationResult& r, bool tablesBu
     return "";
 }
 
-// Open findings, each with its case in RunRegression.ProjectsThatBrokeTheRunInvariants
-// (tests/robust/RegressionTest.cpp): the pipeline fuzzer and the stress test pass over inputs
-// that hit one, so that they go on finding others. Remove a condition once its finding is
-// mended.
-inline const char* OpenFinding(const engine::SimulationInput& in) {
-    const int profile = in.profile < 0 ? 0 : in.profile;
-    if (profile >= 2 && profile <= 4 && !std::isfinite(in.AM / in.AT))
-        return "flare from an area ratio beyond a double";
-    if (profile == 5 && (in.AT / in.AM < 0x1p-52 || !std::isfinite(in.AT / in.AM)))
-        return "geometric profile with a vanishing throat or mouth";
-    if (in.L > 1e150)
-        return "horn length near the double range";
-    if (!in.autoFrequencyRange && in.rangeMin < in.rangeMax &&
-        !std::isfinite(in.rangeMax / in.rangeMin))
-        return "frequency range wider than a double";
-    return nullptr;
-}
-
 // A slot filled with `value` everywhere: what the run receives as the slot's previous rows.
 inline engine::ResultRows FilledSlot(double value) {
     engine::ResultRows rows;
