@@ -93,7 +93,11 @@ bool FileMenuActions::openProject() {
     const QString chosen = m_dialogs.openFileName(&m_main, request);
     if (chosen.isEmpty())
         return false;
+    loadProject(chosen);
+    return true;
+}
 
+void FileMenuActions::loadProject(const QString& chosen) {
     if (auto* refresh = m_main.findChild<QPushButton*>(QStringLiteral("BtnRefresh")))
         refresh->setEnabled(false);
     model::MainWindowState& state = m_main.state();
@@ -107,7 +111,6 @@ bool FileMenuActions::openProject() {
     m_main.CheckVariables();
     state.ProjectSaved = true;
     rememberFolder(chosen);
-    return true;
 }
 
 bool FileMenuActions::save() {

@@ -29,6 +29,10 @@ public:
     // saving first; when that save is cancelled or fails, nothing is opened. False when no
     // project was opened.
     bool openProject();
+    // Open's work once `path` is chosen: BtnRefresh disabled, `path` made the project and
+    // driver file and shown in the caption, every input loaded and checked, the folder
+    // remembered. A name that does not exist loads the defaults, as in the dialog.
+    void loadProject(const QString& path);
     // Section "Lautsprecher" of a chosen project into driver 1's or driver 2's inputs.
     void openDriver1();
     void openDriver2();

@@ -33,6 +33,7 @@
 #include "FileMenuActions.h"
 #include "FormBinding.h"
 #include "HornPage.h"
+#include "LivePreview.h"
 #include "MainMenu.h"
 #include "MessageBoxes.h"
 #include "OptionsDialog.h"
@@ -138,6 +139,7 @@ MainWindow::MainWindow(MessageBoxes& boxes, FileDialogs& dialogs, DesktopViewer&
     connectControls();
     connectMenu();
     m_fileMenu = new FileMenuActions(*this, boxes, dialogs, viewer);
+    m_livePreview = new LivePreview(*this);
     setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
 }
 
@@ -274,6 +276,7 @@ void MainWindow::formShow() {
         model::MainWindowState::joinPath(m_state.DataFolder, "contour.txt")));
     if (contour.open(QIODevice::WriteOnly | QIODevice::Truncate))
         contour.close();
+    m_livePreview->startupDone();
 }
 
 void MainWindow::placeWindows() {
@@ -317,6 +320,8 @@ void MainWindow::CheckVariables() {
         if (!message.focus.empty())
             focusControl(message.focus);
     }
+    if (!m_starting)
+        m_livePreview->checkDone();
 }
 
 void MainWindow::focusControl(const std::string& name) {
@@ -366,6 +371,7 @@ bool MainWindow::formEdited() const {
 void MainWindow::start() {
     if (m_running)
         return;
+    const QScopedValueRollback<bool> starting(m_starting, true);
     bool checked = false;
     if (m_checkPending || formEdited()) {
         CheckVariables();
@@ -395,7 +401,8 @@ void MainWindow::Simulate() {
         });
     } catch (const std::exception& e) {
         m_progress->setValue(0);
-        m_boxes.inform(this, QStringLiteral("Error"), QString::fromUtf8(e.what()));
+        if (!m_quietRun)
+            m_boxes.inform(this, QStringLiteral("Error"), QString::fromUtf8(e.what()));
         return;
     }
     if (result.refused) {
@@ -407,7 +414,7 @@ void MainWindow::Simulate() {
     if (m_windows.param)
         m_windows.param->showReport(result.memo1, result.memo2);
     showNotices(result.notices);
-    if (!writeError.empty())
+    if (!writeError.empty() && !m_quietRun)
         m_boxes.inform(this, QStringLiteral("Notice"), QString::fromStdString(writeError));
     // The tractrix correction of EditH and a range item re-checked by the run.
     m_binding->show(m_state.form);
@@ -417,13 +424,22 @@ void MainWindow::Simulate() {
     m_clear->setEnabled(true);
     m_refresh->setEnabled(true);
     DrawSketch();
-    if (SettingsFile(m_state.DataFolder).colourChange()) {
+    if (!m_quietRun && SettingsFile(m_state.DataFolder).colourChange()) {
         m_state.advanceColourSlot();
         DrawEvoImages();
     }
 }
 
+void MainWindow::simulateLive() {
+    if (m_running)
+        return;
+    const QScopedValueRollback<bool> quiet(m_quietRun, true);
+    Simulate();
+}
+
 void MainWindow::showNotices(const std::vector<engine::Notice>& notices) {
+    if (m_quietRun)
+        return;
     for (const engine::Notice& notice : notices)
         m_boxes.inform(this, QString::fromStdString(notice.caption),
                        QString::fromStdString(notice.text));
@@ -490,8 +506,11 @@ void MainWindow::showOptions() {
         return;
     const SettingsFile settings(m_state.DataFolder);
     m_windows.optionen->setColourChange(settings.colourChange());
-    if (m_windows.optionen->exec() == QDialog::Accepted)
+    m_windows.optionen->setLiveUpdate(settings.liveUpdate());
+    if (m_windows.optionen->exec() == QDialog::Accepted) {
         settings.setColourChange(m_windows.optionen->colourChange());
+        m_livePreview->setEnabled(m_windows.optionen->liveUpdate());
+    }
 }
 
 void MainWindow::applyWindowGeometry() {

@@ -22,6 +22,7 @@ class ColourSwatch;
 class DesktopViewer;
 class FileDialogs;
 class FileMenuActions;
+class LivePreview;
 class FormBinding;
 class MessageBoxes;
 
@@ -42,6 +43,7 @@ public:
     model::MainWindowState& state() { return m_state; }
     const FormBinding& binding() const { return *m_binding; }
     FileMenuActions& fileMenu() const { return *m_fileMenu; }
+    LivePreview& livePreview() const { return *m_livePreview; }
 
     // The actions of the main window.
     void Translate();
@@ -50,6 +52,9 @@ public:
     void CheckVariables();
     // One run into the current colour slot (the tables, the report, the notices).
     void Simulate();
+    // Simulate for the live preview (LivePreview): the same run and drawing, but the colour
+    // slot stays and no notice of the run is shown; Start shows them.
+    void simulateLive();
     void DrawEvoImages();
     void ClearValues();
     void NewGrids();
@@ -94,6 +99,7 @@ private:
     Windows m_windows;
     std::unique_ptr<FormBinding> m_binding;
     FileMenuActions* m_fileMenu = nullptr; // a child object
+    LivePreview* m_livePreview = nullptr; // a child object
 
     QTabWidget* m_pages = nullptr;
     QProgressBar* m_progress = nullptr;
@@ -108,6 +114,8 @@ private:
     bool m_checking = false;
     bool m_checkPending = false;
     bool m_running = false;
+    bool m_starting = false; // the check of Start runs no live preview
+    bool m_quietRun = false; // a live-preview run: no notices, the slot stays
 };
 
 } // namespace ui

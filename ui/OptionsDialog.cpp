@@ -1,4 +1,4 @@
-// The options dialog: whether the colour slot advances after every run.
+// The options dialog: whether the colour slot advances after every run, and live updates.
 #include "OptionsDialog.h"
 
 #include <QCheckBox>
@@ -16,6 +16,10 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
     m_colourChange->setObjectName(QStringLiteral("CBFarbeWechseln"));
     m_colourChange->setChecked(true);
     layout->addWidget(m_colourChange);
+    m_liveUpdate = new QCheckBox(QStringLiteral("Update plots while editing"), this);
+    m_liveUpdate->setObjectName(QStringLiteral("CBLiveUpdate"));
+    m_liveUpdate->setChecked(false);
+    layout->addWidget(m_liveUpdate);
     layout->addSpacing(8);
     auto* buttons = new QHBoxLayout();
     buttons->addStretch();
@@ -38,6 +42,14 @@ bool OptionsDialog::colourChange() const {
 
 void OptionsDialog::setColourChange(bool on) {
     m_colourChange->setChecked(on);
+}
+
+bool OptionsDialog::liveUpdate() const {
+    return m_liveUpdate->isChecked();
+}
+
+void OptionsDialog::setLiveUpdate(bool on) {
+    m_liveUpdate->setChecked(on);
 }
 
 } // namespace ui

@@ -1,4 +1,4 @@
-// The options dialog: whether the colour slot advances after every run.
+// The options dialog: whether the colour slot advances after every run, and live updates.
 #pragma once
 
 #include <QDialog>
@@ -14,9 +14,13 @@ public:
 
     bool colourChange() const;
     void setColourChange(bool on);
+    // "Update plots while editing" (CBLiveUpdate), unchecked in the form.
+    bool liveUpdate() const;
+    void setLiveUpdate(bool on);
 
 private:
     QCheckBox* m_colourChange;
+    QCheckBox* m_liveUpdate;
 };
 
 } // namespace ui

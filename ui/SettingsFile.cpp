@@ -36,6 +36,20 @@ void SettingsFile::setColourChange(bool on) const {
     ini.save(path());
 }
 
+bool SettingsFile::liveUpdate() const {
+    files::IniFile ini;
+    ini.load(path());
+    return ini.readBool(OptionsSection, "LiveUpdate", false);
+}
+
+void SettingsFile::setLiveUpdate(bool on) const {
+    files::IniFile ini;
+    if (!ini.load(path()).empty())
+        return;
+    ini.writeBool(OptionsSection, "LiveUpdate", on);
+    ini.save(path());
+}
+
 std::string SettingsFile::folder(const std::string& key, const std::string& fallback) const {
     files::IniFile ini;
     ini.load(path());

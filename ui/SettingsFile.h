@@ -17,6 +17,11 @@ public:
     bool colourChange() const;
     void setColourChange(bool on) const;
 
+    // "Optionen"/"LiveUpdate": re-run and redraw after every passing input check; default
+    // false (the plots then change only on Start).
+    bool liveUpdate() const;
+    void setLiveUpdate(bool on) const;
+
     // "Verzeichnis"/`key` ("Aktuell", "html"), a folder; `fallback` when missing.
     std::string folder(const std::string& key, const std::string& fallback) const;
     void setFolder(const std::string& key, const std::string& folder) const;

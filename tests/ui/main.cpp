@@ -9,6 +9,7 @@ QObject* makeStartupTest();
 QObject* makeMainWindowTest();
 QObject* makeCrossoverPageTest();
 QObject* makeFileMenuTest();
+QObject* makeLivePreviewTest();
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -18,7 +19,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     ui::Appearance::apply(application);
     int failed = 0;
-    for (auto make : {makeStartupTest, makeMainWindowTest, makeCrossoverPageTest, makeFileMenuTest}) {
+    for (auto make : {makeStartupTest, makeMainWindowTest, makeCrossoverPageTest, makeLivePreviewTest, makeFileMenuTest}) {
         std::unique_ptr<QObject> test(make());
         failed += QTest::qExec(test.get(), argc, argv);
     }
