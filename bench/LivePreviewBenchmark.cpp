@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QPainter>
 #include <filesystem>
-#include <memory>
 
 #include "MainWindowState.h"
 #include "PlotPainter.h"
@@ -18,17 +17,18 @@
 
 namespace {
 
-// The fonts of the painting need a QGuiApplication; one for the whole benchmark program.
+// The fonts of the painting need a QGuiApplication; one for the whole benchmark program. It
+// is never destroyed: after main, static destruction would tear it down after Qt's own
+// globals and crash.
 void ensureGuiApplication() {
     static int argc = 1;
     static char name[] = "velmora-bench";
     static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QGuiApplication> application;
     if (QGuiApplication::instance())
         return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    application = std::make_unique<QGuiApplication>(argc, argv);
+    new QGuiApplication(argc, argv);
 }
 
 // The main window's model after start-up and four Starts of the default project with 170
