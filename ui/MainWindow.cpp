@@ -31,6 +31,7 @@
 #include "DriverPage.h"
 #include "EnglishTexts.h"
 #include "FileMenuActions.h"
+#include "HtmlExportAction.h"
 #include "FormBinding.h"
 #include "HornPage.h"
 #include "LivePreview.h"
@@ -42,6 +43,7 @@
 #include "ProjectFile.h"
 #include "RadioGroup.h"
 #include "SettingsFile.h"
+#include "SimulationInputBuilder.h"
 #include "SketchWindow.h"
 #include "TableFiles.h"
 #include "Translator.h"
@@ -139,6 +141,7 @@ MainWindow::MainWindow(MessageBoxes& boxes, FileDialogs& dialogs, DesktopViewer&
     connectControls();
     connectMenu();
     m_fileMenu = new FileMenuActions(*this, boxes, dialogs, viewer);
+    m_htmlExport = new HtmlExportAction(*this, boxes, dialogs, viewer);
     m_livePreview = new LivePreview(*this);
     setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
 }
@@ -224,6 +227,12 @@ void MainWindow::connectMenu() {
 
 void MainWindow::attachWindows(const Windows& windows) {
     m_windows = windows;
+    // FormResize of the sketch window redraws while BtnRefresh is enabled.
+    if (m_windows.skizze)
+        connect(m_windows.skizze, &SketchWindow::formResized, this, [this] {
+            if (m_refresh->isEnabled())
+                DrawSketch();
+        });
     applyWindowGeometry();
 }
 
@@ -393,6 +402,9 @@ void MainWindow::Simulate() {
     if (m_windows.param)
         m_windows.param->clearReport();
 
+    // The sketch is drawn from the values this run reads.
+    const engine::SimulationInput runInput =
+        model::BuildSimulationInput(m_state.form, m_state.lastCheck.elements);
     engine::SimulationResult result;
     try {
         result = m_state.simulate([this](int position) {
@@ -409,6 +421,8 @@ void MainWindow::Simulate() {
         showNotices(result.notices);
         return;
     }
+    if (m_windows.skizze)
+        m_windows.skizze->setRun(runInput, result);
     const std::string writeError =
         engine::WriteRunTables(m_state.DataFolder, result.contourTable, result.dataTable);
     if (m_windows.param)
@@ -486,8 +500,16 @@ void MainWindow::DrawGraphs() {
 }
 
 void MainWindow::DrawSketch() {
-    if (m_windows.skizze)
-        m_windows.skizze->update();
+    if (!m_windows.skizze)
+        return;
+    // The controls as they stand now, the contour of slot ColourSlot.
+    model::FormState shown = m_state.form;
+    m_binding->collect(shown);
+    const auto slot = static_cast<std::size_t>(m_state.ColourSlot);
+    m_windows.skizze->DrawSketch(m_state.slotResults[slot].ContourArea, shown,
+                                 [this](const std::vector<engine::Notice>& notices) {
+                                     showNotices(notices);
+                                 });
 }
 
 void MainWindow::showAllPlots() {

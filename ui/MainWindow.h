@@ -22,6 +22,7 @@ class ColourSwatch;
 class DesktopViewer;
 class FileDialogs;
 class FileMenuActions;
+class HtmlExportAction;
 class LivePreview;
 class FormBinding;
 class MessageBoxes;
@@ -43,6 +44,7 @@ public:
     model::MainWindowState& state() { return m_state; }
     const FormBinding& binding() const { return *m_binding; }
     FileMenuActions& fileMenu() const { return *m_fileMenu; }
+    HtmlExportAction& htmlExport() const { return *m_htmlExport; }
     LivePreview& livePreview() const { return *m_livePreview; }
 
     // The actions of the main window.
@@ -99,6 +101,7 @@ private:
     Windows m_windows;
     std::unique_ptr<FormBinding> m_binding;
     FileMenuActions* m_fileMenu = nullptr; // a child object
+    HtmlExportAction* m_htmlExport = nullptr; // a child object
     LivePreview* m_livePreview = nullptr; // a child object
 
     QTabWidget* m_pages = nullptr;

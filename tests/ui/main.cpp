@@ -10,6 +10,8 @@ QObject* makeMainWindowTest();
 QObject* makeCrossoverPageTest();
 QObject* makeFileMenuTest();
 QObject* makeLivePreviewTest();
+QObject* makeSketchWindowTest();
+QObject* makeHtmlExportTest();
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -19,7 +21,8 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     ui::Appearance::apply(application);
     int failed = 0;
-    for (auto make : {makeStartupTest, makeMainWindowTest, makeCrossoverPageTest, makeLivePreviewTest, makeFileMenuTest}) {
+    for (auto make : {makeStartupTest, makeMainWindowTest, makeCrossoverPageTest, makeLivePreviewTest, makeFileMenuTest,
+                      makeSketchWindowTest, makeHtmlExportTest}) {
         std::unique_ptr<QObject> test(make());
         failed += QTest::qExec(test.get(), argc, argv);
     }
