@@ -117,7 +117,10 @@ void SketchWindowTest::resizeSnapsAndRedrawsOnlyWhileRefreshIsEnabled() {
 void SketchWindowTest::noticesComeWithEveryDrawingThatNeedsThem() {
     StartedProgram program;
     QVERIFY(program.active());
-    // The start-up horn is front-loaded with a rear chamber of length 0.
+    // A front-loaded horn with a rear chamber of length 0.
+    program.type("EditLrk", "0");
+    program.leave();
+    program.boxes.clear();
     program.pressF9();
     QCOMPARE(noticesOf(program), QStringList{"LRC is 0!"});
     program.boxes.clear();
