@@ -6,11 +6,28 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <ostream>
+
+#ifdef VELMORA_WITH_PICTURES
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "PlotPictures.h"
+#include "SketchGeometry.h"
+#include "SketchInput.h"
+#include "SketchPainter.h"
+#include "SlotPlots.h"
+#endif
+#ifdef VELMORA_WITH_HTML
+#include "HeadlessExport.h"
+#endif
 
 #include "FormFields.h"
 #include "FormState.h"
 #include "InputCheck.h"
+#include "MainWindowState.h"
 #include "NumberFormat.h"
 #include "ProjectFile.h"
 #include "Responses.h"
@@ -23,11 +40,26 @@ namespace cli {
 
 const char* const UsageText =
     "Usage:\n"
-    "  velmora-sim run [PROJECT.vmx] --out DIR [options]\n"
+    "  velmora-sim run [PROJECT.vmx ...] --out DIR [options]\n"
     "      Loads the project as opening it does, runs the input check and, when it passes,\n"
     "      the simulation. Writes DIR/contour.txt and DIR/data.txt (the previous files are\n"
     "      kept as .bak) and DIR/report.txt (the parameter report). Without a project the\n"
     "      start-up values of the form are run. Notices are printed on stderr.\n"
+    "      Up to four projects are run in a row into the colour slots 0, 1, 2, 3 (black,\n"
+    "      red, green, blue), as four runs in a row in a fresh program; the tables, the report\n"
+    "      and --format are those of the last run. A project that the check or the run\n"
+    "      refuses stops the command before anything is written.\n"
+    "      --pictures DIR          write the seven plot windows after the runs as PNG files\n"
+    "                              of 412 x 233 pixels: SPL.png, Zel.png, Ausl.png,\n"
+    "                              SPLmax.png, Pmax.png, Znorm.png, Phia.png (the curves of\n"
+    "                              every run overlaid; drawn on Qt's offscreen platform\n"
+    "                              unless QT_QPA_PLATFORM names another), and the sketch\n"
+    "                              window of the last run as Skizze.png (412 x 233)\n"
+    "      --html FILE.html        the HTML export of the program after opening the projects\n"
+    "                              and pressing Start once for each: FILE.html and the folder\n"
+    "                              FILE-Files beside it with the thirteen JPEG pictures of the\n"
+    "                              windows and input pages (drawn offscreen like --pictures;\n"
+    "                              the user's settings and tables are not touched)\n"
     "      --set Control=value     change an input after loading, before the check (repeatable;\n"
     "                              names as 'check' prints them, e.g. Editl1=1.5, CBKontur=2)\n"
     "      --sweep Control=start:stop:count   run once per value (linear steps; prefix the\n"
@@ -85,10 +117,15 @@ void printMessages(const model::CheckResult& check, std::ostream& err) {
         err << (m.caption.empty() ? "" : m.caption + ": ") << escapeLineBreaks(m.text) << "\n";
 }
 
+// One project per colour slot.
+constexpr size_t MaxProjects = 4;
+
 // What `run` was asked to do.
 struct RunRequest {
-    std::string project;
+    std::vector<std::string> projects; // run in a row into the slots 0..3; none: start-up values
     std::string out;
+    std::string pictures; // --pictures DIR
+    std::string html;     // --html FILE.html
     engine::SimulationOptions options;
     std::vector<std::pair<std::string, std::string>> sets; // --set Control=value, in order
     std::string sweepControl;                              // --sweep Control=…
@@ -168,19 +205,33 @@ int parseRun(const std::vector<std::string>& args, RunRequest& r, std::ostream& 
                 err << "velmora-sim: --format is tsv, csv or json\n";
                 return ExitBadArguments;
             }
-        } else if (!a.empty() && a[0] != '-' && r.project.empty()) {
-            r.project = a;
+        } else if (a == "--pictures" && hasValue) {
+            r.pictures = args[++i];
+        } else if (a == "--html" && hasValue) {
+            r.html = args[++i];
+        } else if (!a.empty() && a[0] != '-' && r.projects.size() < MaxProjects) {
+            r.projects.push_back(a);
+        } else if (!a.empty() && a[0] != '-') {
+            err << "velmora-sim: run takes at most " << MaxProjects
+                << " projects, one per colour slot\n";
+            return ExitBadArguments;
         } else {
             err << "velmora-sim: unexpected argument '" << a << "'\n";
             return ExitBadArguments;
         }
     }
-    if (r.out.empty() && r.format.empty()) {
-        err << "velmora-sim: run needs --out DIR (or --format for stdout only)\n";
+    if (r.out.empty() && r.format.empty() && r.pictures.empty() && r.html.empty()) {
+        err << "velmora-sim: run needs --out DIR (or --format for stdout only, or --pictures, "
+               "or --html)\n";
         return ExitBadArguments;
     }
     if (!r.sweepControl.empty() && r.out.empty()) {
         err << "velmora-sim: --sweep needs --out DIR\n";
+        return ExitBadArguments;
+    }
+    if (!r.sweepControl.empty() &&
+        (r.projects.size() > 1 || !r.pictures.empty() || !r.html.empty())) {
+        err << "velmora-sim: --sweep takes one project and no --pictures or --html\n";
         return ExitBadArguments;
     }
     return ExitSuccess;
@@ -268,13 +319,16 @@ void printResponses(const engine::SimulationResult& result, bool driver2Present,
     }
 }
 
-// Loads the project (or the start-up values), applies --set, runs the check and the run.
+// Loads the project (or the start-up values when `project` is empty), applies --set, runs
+// the check and the run into the current slot of `program`, as the main window does.
 // Returns the exit status; `result` and `state` hold the outcome.
-int simulateOnce(const RunRequest& r, const std::vector<std::pair<std::string, std::string>>& sets,
-                 model::FormState& state, engine::SimulationResult& result, std::ostream& err) {
-    if (!r.project.empty()) {
-        files::ProjectFile::LoadDriver1Values(r.project, state);
-        files::ProjectFile::LoadOtherValues(r.project, state);
+int simulateOnce(const RunRequest& r, const std::string& project,
+                 const std::vector<std::pair<std::string, std::string>>& sets,
+                 model::FormState& state, engine::SimulationResult& result,
+                 model::MainWindowState& program, std::ostream& err) {
+    if (!project.empty()) {
+        files::ProjectFile::LoadDriver1Values(project, state);
+        files::ProjectFile::LoadOtherValues(project, state);
     }
     for (const auto& [name, value] : sets) {
         if (!applySet(state, name, value, err))
@@ -283,33 +337,205 @@ int simulateOnce(const RunRequest& r, const std::vector<std::pair<std::string, s
     const model::CheckResult check = model::CheckVariables(state);
     printMessages(check, err);
     if (!check.InputsValid) {
-        err << "velmora-sim: the input check refused " << (r.project.empty() ? "the inputs" : r.project)
+        err << "velmora-sim: the input check refused " << (project.empty() ? "the inputs" : project)
             << "\n";
         return ExitInvalidInputs;
     }
-    result = engine::Simulate(model::BuildSimulationInput(state, check.elements), {}, r.options);
+    program.form = state;
+    program.lastCheck = check;
+    program.InputsValid = true;
+    result = program.simulate(r.options);
     for (const engine::Notice& n : result.notices)
         err << (n.caption.empty() ? "" : n.caption + ": ") << escapeLineBreaks(n.text) << "\n";
     return result.refused ? ExitRefused : ExitSuccess;
+}
+
+#ifdef VELMORA_WITH_PICTURES
+using PlotWindows = std::array<plot::PlotInput, plot::PlotKindCount>;
+
+// The inputs of the seven windows after DrawGraphs over the program's slots.
+PlotWindows drawGraphs(const model::MainWindowState& program) {
+    return plot::PrepareDrawGraphs(program, program.form).plots;
+}
+
+// Renders the windows (as after start-up when nothing was drawn) into `folder` under a
+// QGuiApplication of its own, on the offscreen platform unless another one is asked for.
+bool writePictures(const std::string& folder, const std::optional<PlotWindows>& shown,
+                   std::ostream& err) {
+    PlotWindows plots;
+    for (plot::PlotKind kind : plot::AllPlotKinds)
+        plots[plot::IndexOf(kind)] =
+            shown ? (*shown)[plot::IndexOf(kind)] : plot::StartPlotInput(kind);
+    std::string error;
+    if (QGuiApplication::instance()) {
+        error = plot::WritePlotPictures(plots, folder);
+    } else {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        int argc = 1;
+        char name[] = "velmora-sim";
+        char* argv[] = {name, nullptr};
+        QGuiApplication application(argc, argv);
+        error = plot::WritePlotPictures(plots, folder);
+    }
+    if (!error.empty()) {
+        err << "velmora-sim: " << error << "\n";
+        return false;
+    }
+    return true;
+}
+
+// The sketch window at its design size: client area 412 × 233, Im1 5 pixels inside.
+constexpr int SketchClientWidth = 412;
+constexpr int SketchClientHeight = 233;
+
+// What DrawSketch left: the last drawing and the rear-chamber-2 size kept for the next.
+struct SketchShown {
+    std::optional<plot::SketchPrimitives> drawing;
+    double RK2Face = 0, RK2Depth = 0;
+};
+
+// DrawSketch at the end of a run, from the values the run read (`runForm`, the form before
+// the run's own corrections) and the controls after it.
+void drawSketch(SketchShown& sketch, const model::FormState& runForm,
+                const engine::SimulationResult& result, const model::MainWindowState& program) {
+    const engine::SimulationInput input =
+        model::BuildSimulationInput(runForm, program.lastCheck.elements);
+    const auto slot = static_cast<std::size_t>(program.ColourSlot);
+    const plot::SketchInput in =
+        plot::MakeSketchInput(input, result, program.slotResults[slot].ContourArea, program.form,
+                              sketch.RK2Face, sketch.RK2Depth);
+    const plot::SketchDrawing drawn =
+        plot::DrawSketch(in, SketchClientWidth - 10, SketchClientHeight - 10);
+    sketch.drawing = drawn.primitives;
+    sketch.RK2Face = drawn.RK2Face;
+    sketch.RK2Depth = drawn.RK2Depth;
+}
+
+// Skizze.png beside the plot pictures: white, the last drawing at (5, 5).
+bool writeSketchPicture(const std::string& folder, const SketchShown& sketch, std::ostream& err) {
+    auto write = [&] {
+        QImage image(SketchClientWidth, SketchClientHeight, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        if (sketch.drawing) {
+            QPainter painter(&image);
+            const QSize surface(SketchClientWidth - 10, SketchClientHeight - 10);
+            painter.drawImage(5, 5, plot::RenderSketch(surface, *sketch.drawing));
+        }
+        const std::string path = (std::filesystem::path(folder) / "Skizze.png").string();
+        return image.save(QString::fromStdString(path), "PNG");
+    };
+    bool written = false;
+    if (QGuiApplication::instance()) {
+        written = write();
+    } else {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        int argc = 1;
+        char name[] = "velmora-sim";
+        char* argv[] = {name, nullptr};
+        QGuiApplication application(argc, argv);
+        written = write();
+    }
+    if (!written)
+        err << "velmora-sim: could not write " << (std::filesystem::path(folder) / "Skizze.png")
+            << "\n";
+    return written;
+}
+#else
+struct PlotWindows {};
+struct SketchShown {};
+
+PlotWindows drawGraphs(const model::MainWindowState&) {
+    return {};
+}
+
+void drawSketch(SketchShown&, const model::FormState&, const engine::SimulationResult&,
+                const model::MainWindowState&) {}
+
+bool writePictures(const std::string&, const std::optional<PlotWindows>&, std::ostream& err) {
+    err << "velmora-sim: this build has no pictures (built without Qt)\n";
+    return false;
+}
+
+bool writeSketchPicture(const std::string&, const SketchShown&, std::ostream&) {
+    return false;
+}
+#endif
+
+// --html: the program itself, started offscreen, opens and runs the projects and exports.
+int writeHtml(const RunRequest& r, std::ostream& err) {
+#ifdef VELMORA_WITH_HTML
+    using Kind = ui::HeadlessExport::Outcome::Kind;
+    const ui::HeadlessExport::Outcome outcome = ui::HeadlessExport::run(
+        r.projects,
+        [&r, &err](model::FormState& state) {
+            for (const auto& [name, value] : r.sets)
+                if (!applySet(state, name, value, err))
+                    return false;
+            return true;
+        },
+        r.html);
+    if (outcome.kind == Kind::Written)
+        return ExitSuccess;
+    // The program's own messages tell why.
+    for (const std::string& message : outcome.messages)
+        err << "velmora-sim: --html: " << escapeLineBreaks(message) << "\n";
+    if (!outcome.error.empty())
+        err << "velmora-sim: --html: " << outcome.error << "\n";
+    return outcome.kind == Kind::InvalidInputs ? ExitInvalidInputs
+           : outcome.kind == Kind::Refused     ? ExitRefused
+                                               : ExitBadArguments;
+#else
+    (void)r;
+    err << "velmora-sim: this build has no HTML export (built without Qt)\n";
+    return ExitBadArguments;
+#endif
 }
 
 int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     RunRequest r;
     if (int status = parseRun(args, r, err); status != ExitSuccess)
         return status;
-    if (!r.project.empty() && !readableProject(r.project, err))
-        return ExitBadArguments;
+    for (const std::string& project : r.projects)
+        if (!readableProject(project, err))
+            return ExitBadArguments;
+    const std::string firstProject = r.projects.empty() ? std::string() : r.projects.front();
 
     if (r.sweepControl.empty()) {
+        // A fresh program: slot 0 first, every slot empty; the slot advances after each run
+        // as with the colour-change option on.
+        model::MainWindowState program;
         model::FormState state;
         engine::SimulationResult result;
-        const int status = simulateOnce(r, r.sets, state, result, err);
-        if (status != ExitSuccess)
-            return status;
+        const std::vector<std::string> projects =
+            r.projects.empty() ? std::vector<std::string>{""} : r.projects;
+        std::optional<PlotWindows> shown;
+        SketchShown sketch;
+        for (const std::string& project : projects) {
+            state = model::FormState();
+            const int status = simulateOnce(r, project, r.sets, state, result, program, err);
+            if (status != ExitSuccess)
+                return status;
+            // DrawGraphs follows a run of at least two points; the windows keep what they
+            // showed after a shorter one.
+            if (!r.pictures.empty() && result.pointCount >= 2)
+                shown = drawGraphs(program);
+            // DrawSketch follows every run.
+            if (!r.pictures.empty())
+                drawSketch(sketch, state, result, program);
+            program.advanceColourSlot();
+        }
         if (!r.out.empty() && !writeRunFiles(r.out, result, err))
             return ExitBadArguments;
         if (!r.format.empty())
             printResponses(result, state.RGTreiber2 > 0, r.format, out);
+        if (!r.pictures.empty() && !writePictures(r.pictures, shown, err))
+            return ExitBadArguments;
+        if (!r.pictures.empty() && !writeSketchPicture(r.pictures, sketch, err))
+            return ExitBadArguments;
+        if (!r.html.empty())
+            return writeHtml(r, err);
         return ExitSuccess;
     }
 
@@ -323,7 +549,8 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
         sets.emplace_back(r.sweepControl, value);
         model::FormState state;
         engine::SimulationResult result;
-        const int status = simulateOnce(r, sets, state, result, err);
+        model::MainWindowState program;
+        const int status = simulateOnce(r, firstProject, sets, state, result, program, err);
         if (status == ExitBadArguments)
             return status;
         if (status != ExitSuccess) {

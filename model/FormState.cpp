@@ -99,7 +99,7 @@ FormState::FormState() {
     EditStk2 = EditStk;
 
     // A front-loaded parabolic horn from 50 cm² to a 20 cm × 10 cm mouth, 1.2 m long, with
-    // a closed 20 l rear chamber and no port.
+    // a closed 20 l rear chamber 0.1 m deep and no port.
     EditAh = "50";
     Editl1 = "1.2";
     EditBeta1 = "0";
@@ -112,7 +112,7 @@ FormState::FormState() {
     EditLvk = "0";
     EditBvk = "0";
     EditVrk = "20";
-    EditLrk = "0";
+    EditLrk = "0.1";
     EditBrk = "500";
     EditAbr = "0";
     Editfbr = "0";

@@ -17,14 +17,19 @@ const CheckResult& MainWindowState::checkVariables() {
 }
 
 engine::SimulationResult MainWindowState::simulate(const std::function<void(int)>& progress) {
-    const engine::SimulationInput input = BuildSimulationInput(form, lastCheck.elements);
     engine::SimulationOptions options;
     options.solver = engine::SolverKind::Fast;
     options.progress = progress;
+    return simulate(options);
+}
+
+engine::SimulationResult MainWindowState::simulate(const engine::SimulationOptions& options) {
+    const engine::SimulationInput input = BuildSimulationInput(form, lastCheck.elements);
     SlotResults& slot = slotResults[static_cast<std::size_t>(ColourSlot)];
     engine::SimulationResult result = engine::Simulate(input, slot.rows, options);
     if (result.refused)
         return result;
+    SlotColour = DefaultSlotColour;
     slot.rows = result.rows;
     slot.FmaxEff = result.FmaxEff;
     slot.ContourX = result.contour.ContourX;

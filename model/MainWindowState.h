@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -14,6 +15,10 @@ namespace model {
 
 inline constexpr int SlotCount = 4;
 inline constexpr int ContourGridPoints = 101;
+
+// SlotColour as 0xRRGGBB: black, red, green (0, 128, 0) and blue for slots 0 to 3.
+inline constexpr std::array<std::uint32_t, SlotCount> DefaultSlotColour{0x000000, 0xFF0000,
+                                                                        0x008000, 0x0000FF};
 
 // The results a colour slot keeps between runs.
 struct SlotResults {
@@ -36,6 +41,8 @@ public:
     bool ProjectSaved = true;
 
     int ColourSlot = 0;
+    // Drawing colour of each slot; every run sets it to DefaultSlotColour.
+    std::array<std::uint32_t, SlotCount> SlotColour = DefaultSlotColour;
     std::array<SlotResults, SlotCount> slotResults;
     std::array<double, 9> AxisMin{};
     std::array<double, 9> AxisMax{};
@@ -55,6 +62,8 @@ public:
     // and re-checks item 8 of CheckListAuto when the manual range was unusable. Writes no
     // file and does not advance the slot. A refused run changes nothing.
     engine::SimulationResult simulate(const std::function<void(int)>& progress = {});
+    // The same with the solver and the other options of the caller (the command line).
+    engine::SimulationResult simulate(const engine::SimulationOptions& options);
 
     // (ColourSlot + 1) mod 4.
     void advanceColourSlot();

@@ -110,8 +110,11 @@ void PaintFrequencyStrip(QPainter& painter, QSize stripSize, int stripOffset, in
             const int left = StripLabelLeft(label.anchor, width);
             if (left >= stripSize.width() || left + width < 0)
                 continue;
-            painter.drawText(QRect(left, 0, width, stripSize.height()),
-                             Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+            // Texts are written on the strip's brush, so that a label written twice (fmax
+            // as the last decade label and again at the right edge) shows once, not smeared.
+            const QRect cell(left, 0, width, stripSize.height());
+            painter.fillRect(cell, input.buttonFace);
+            painter.drawText(cell, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
         }
     }
     painter.restore();

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "EvoSwatch.h"
+
 namespace ui {
 
 ColourSwatch::ColourSwatch(QColor colour, QWidget* parent) : QWidget(parent), m_colour(colour) {
@@ -20,9 +22,7 @@ void ColourSwatch::setSelected(bool selected) {
 
 void ColourSwatch::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QRect whole = rect();
-    painter.fillRect(whole, palette().color(QPalette::Button));
-    painter.fillRect(m_selected ? whole : whole.adjusted(2, 2, -2, -2), m_colour);
+    plot::DrawEvoImage(painter, size(), m_colour, m_selected, palette().color(QPalette::Button));
 }
 
 void ColourSwatch::mouseReleaseEvent(QMouseEvent* event) {

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPainter>
@@ -28,6 +29,7 @@
 #include "AxesPage.h"
 #include "ColourSwatch.h"
 #include "CrossoverPage.h"
+#include "CurveGeometry.h"
 #include "DriverPage.h"
 #include "EnglishTexts.h"
 #include "FileMenuActions.h"
@@ -45,6 +47,7 @@
 #include "SettingsFile.h"
 #include "SimulationInputBuilder.h"
 #include "SketchWindow.h"
+#include "SlotPlots.h"
 #include "TableFiles.h"
 #include "Translator.h"
 
@@ -141,8 +144,8 @@ MainWindow::MainWindow(MessageBoxes& boxes, FileDialogs& dialogs, DesktopViewer&
     connectControls();
     connectMenu();
     m_fileMenu = new FileMenuActions(*this, boxes, dialogs, viewer);
-    m_htmlExport = new HtmlExportAction(*this, boxes, dialogs, viewer);
     m_livePreview = new LivePreview(*this);
+    m_htmlExport = new HtmlExportAction(*this, boxes, dialogs, viewer);
     setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
 }
 
@@ -227,6 +230,9 @@ void MainWindow::connectMenu() {
 
 void MainWindow::attachWindows(const Windows& windows) {
     m_windows = windows;
+    for (PlotWindow* plot : m_windows.plotsInClosingOrder())
+        if (plot)
+            connect(plot, &PlotWindow::formResized, this, &MainWindow::FormResize);
     // FormResize of the sketch window redraws while BtnRefresh is enabled.
     if (m_windows.skizze)
         connect(m_windows.skizze, &SketchWindow::formResized, this, [this] {
@@ -435,6 +441,8 @@ void MainWindow::Simulate() {
 
     if (result.pointCount >= 2)
         DrawGraphs();
+    else
+        m_progress->setValue(0); // after "Too few frequency points"
     m_clear->setEnabled(true);
     m_refresh->setEnabled(true);
     DrawSketch();
@@ -486,17 +494,57 @@ void MainWindow::ClearValues() {
 }
 
 void MainWindow::NewGrids() {
-    // The plot windows paint their grids from the axis limits of the model.
-    for (PlotWindow* plot : m_windows.plotsInClosingOrder())
-        if (plot)
-            plot->update();
+    // Empty grids on the frequency axis of the last labelling; the labels stay.
+    for (PlotWindow* window : m_windows.plotsInClosingOrder())
+        if (window)
+            window->showPlot(plot::ClearedPlotInput(
+                window->kind(), m_state.AxisMin, m_state.AxisMax, window->plotInput().valueLabels));
 }
 
 void MainWindow::DrawGraphs() {
+    // The axes tab as it is shown: the labelling reads its cells as they stand, while the
+    // other controls are taken in only by their check.
+    model::FormState shown = m_state.form;
+    m_binding->collect(shown);
+    const plot::DrawGraphsData drawing = plot::PrepareDrawGraphs(m_state, shown);
+    m_state.AxisMin = drawing.labelling.AxisMin;
+    m_state.AxisMax = drawing.labelling.AxisMax;
+    // A row whose minimum is not below its maximum is automatic from now on.
+    auto* autoList = qobject_cast<QListWidget*>(m_binding->widget("CheckListAuto"));
+    for (int row = 0; row < plot::AxisRowCount; ++row) {
+        if (!drawing.labelling.CheckListAuto[row] || shown.CheckListAuto[row])
+            continue;
+        m_state.form.CheckListAuto[row] = true;
+        if (autoList && row < autoList->count())
+            autoList->item(row)->setCheckState(Qt::Checked);
+    }
+
     m_progress->setValue(100);
-    // The plot windows paint the curves of the filled slots from the model.
-    NewGrids();
+    m_progress->repaint();
+    for (PlotWindow* window : m_windows.plotsInClosingOrder()) {
+        if (!window)
+            continue;
+        const plot::PlotInput& input = drawing.plots[plot::IndexOf(window->kind())];
+        // The amplitude and power windows name the driver they show once a curve is drawn.
+        if (!plot::SlotsToDraw(input).empty()) {
+            if (window->kind() == plot::PlotKind::Ausl)
+                window->setWindowTitle(QString::fromStdString(
+                    plot::PlotCaption(plot::PlotKind::Ausl, true, input.CBAmplTreiber2)));
+            if (window->kind() == plot::PlotKind::Pmax)
+                window->setWindowTitle(QString::fromStdString(
+                    plot::PlotCaption(plot::PlotKind::Pmax, true, input.CBPmaxTreiber2)));
+        }
+        window->showPlot(input);
+        window->repaint(); // drawn now, while the bar shows 100
+    }
     m_progress->setValue(0);
+}
+
+void MainWindow::FormResize(PlotWindow* window) {
+    if (!m_refresh || !m_refresh->isEnabled())
+        return;
+    DrawGraphs();
+    window->setLabelsFollowBottom(true);
 }
 
 void MainWindow::DrawSketch() {

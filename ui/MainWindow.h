@@ -22,10 +22,11 @@ class ColourSwatch;
 class DesktopViewer;
 class FileDialogs;
 class FileMenuActions;
-class HtmlExportAction;
 class LivePreview;
+class HtmlExportAction;
 class FormBinding;
 class MessageBoxes;
+class PlotWindow;
 
 // Holds no values of its own: the inputs, the check outcome, the colour slots and the
 // folders live in a model::MainWindowState; the widgets show it. Every control carries the
@@ -44,8 +45,8 @@ public:
     model::MainWindowState& state() { return m_state; }
     const FormBinding& binding() const { return *m_binding; }
     FileMenuActions& fileMenu() const { return *m_fileMenu; }
-    HtmlExportAction& htmlExport() const { return *m_htmlExport; }
     LivePreview& livePreview() const { return *m_livePreview; }
+    HtmlExportAction& htmlExport() const { return *m_htmlExport; }
 
     // The actions of the main window.
     void Translate();
@@ -89,6 +90,8 @@ private:
     void onFocusChanged(QWidget* old, QWidget* now);
     void selectColourSlot(int slot);
     void clearPlots();
+    // A plot window was resized on the screen: redraw while BtnRefresh is enabled.
+    void FormResize(PlotWindow* window);
     void showOptions();
     void showAllPlots();
     void showNotices(const std::vector<engine::Notice>& notices);
@@ -101,8 +104,8 @@ private:
     Windows m_windows;
     std::unique_ptr<FormBinding> m_binding;
     FileMenuActions* m_fileMenu = nullptr; // a child object
-    HtmlExportAction* m_htmlExport = nullptr; // a child object
     LivePreview* m_livePreview = nullptr; // a child object
+    HtmlExportAction* m_htmlExport = nullptr; // a child object
 
     QTabWidget* m_pages = nullptr;
     QProgressBar* m_progress = nullptr;

@@ -23,22 +23,21 @@ T* create(std::vector<std::unique_ptr<QWidget>>& owned, Args&&... args) {
 } // namespace
 
 WindowSet::WindowSet(MessageBoxes& boxes, FileDialogs& dialogs, DesktopViewer& viewer) {
-    using Kind = PlotWindow::Kind;
+    using plot::PlotKind;
     Windows& w = m_windows;
     w.main = create<MainWindow>(m_owned, boxes, dialogs, viewer);
     w.param = create<ParamForm>(m_owned);
     // The dialogs open over the main window; they are destroyed before it.
     w.about = create<AboutBox>(m_owned, w.main);
-    w.ausl = create<PlotWindow>(m_owned, QStringLiteral("AuslForm"), QString(), Kind::Values);
-    w.pmax = create<PlotWindow>(m_owned, QStringLiteral("PmaxForm"), QString(), Kind::Values);
-    w.zel = create<PlotWindow>(m_owned, QStringLiteral("ZelForm"), QString(), Kind::Values);
-    w.znorm = create<PlotWindow>(m_owned, QStringLiteral("ZnormForm"), QString(), Kind::Values);
-    w.spl = create<PlotWindow>(m_owned, QStringLiteral("SPLForm"), QStringLiteral("SPL [dB]"),
-                               Kind::Values);
+    w.ausl = create<PlotWindow>(m_owned, QStringLiteral("AuslForm"), PlotKind::Ausl);
+    w.pmax = create<PlotWindow>(m_owned, QStringLiteral("PmaxForm"), PlotKind::Pmax);
+    w.zel = create<PlotWindow>(m_owned, QStringLiteral("ZelForm"), PlotKind::Zel);
+    w.znorm = create<PlotWindow>(m_owned, QStringLiteral("ZnormForm"), PlotKind::Znorm);
+    w.spl = create<PlotWindow>(m_owned, QStringLiteral("SPLForm"), PlotKind::SPL);
     w.skizze = create<SketchWindow>(m_owned);
     w.optionen = create<OptionsDialog>(m_owned, w.main);
-    w.splmax = create<PlotWindow>(m_owned, QStringLiteral("SPLmaxForm"), QString(), Kind::Values);
-    w.phia = create<PlotWindow>(m_owned, QStringLiteral("PhiaForm"), QString(), Kind::Phase);
+    w.splmax = create<PlotWindow>(m_owned, QStringLiteral("SPLmaxForm"), PlotKind::SPLmax);
+    w.phia = create<PlotWindow>(m_owned, QStringLiteral("PhiaForm"), PlotKind::Phia);
     w.main->attachWindows(w);
 }
 

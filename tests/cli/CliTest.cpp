@@ -3,11 +3,19 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
+
+#ifdef VELMORA_WITH_PICTURES
+#include <QColor>
+#include <QImage>
+#endif
 
 namespace {
 
@@ -222,5 +230,140 @@ TEST_F(CliTest, FormatPrintsTheResponseRows) {
     EXPECT_EQ(json.out.find("\"x2\""), std::string::npos);
     EXPECT_EQ(sim("run --format xml").status, 2);
 }
+
+#ifdef VELMORA_WITH_PICTURES
+// One response row of --format tsv: frequency and sound pressure level.
+struct LevelPoint {
+    double f = 0;
+    double SPL = 0;
+};
+
+std::vector<LevelPoint> levelRows(const std::string& tsv) {
+    std::vector<LevelPoint> rows;
+    std::istringstream lines(tsv);
+    std::string line;
+    std::getline(lines, line); // header
+    while (std::getline(lines, line)) {
+        LevelPoint p;
+        if (std::sscanf(line.c_str(), "%lf\t%lf", &p.f, &p.SPL) == 2)
+            rows.push_back(p);
+    }
+    return rows;
+}
+
+// The SPL window's automatic range after runs whose points are `runs`: the top is
+// 10·trunc(0.1·M + 2) for the highest level M, the bottom 50 dB lower. The stored rows
+// beyond a run hold -1e10 in a fresh program and do not count.
+double levelAxisTop(const std::vector<std::vector<LevelPoint>>& runs) {
+    double M = -1e10;
+    for (const auto& run : runs)
+        for (const LevelPoint& p : run)
+            M = std::max(M, p.SPL);
+    return 10 * std::trunc(0.1 * M + 2);
+}
+
+// Client-area pixel of a point in SPL.png: the plot area lies at (48, 10), 349 × 175, the
+// frequency axis spans 10 … 20000 Hz; (trunc(W·fx), trunc(H·fy)) as the drawing rounds.
+QPoint levelPixel(const LevelPoint& p, double top) {
+    const double fx = std::log10(p.f / 10) / std::log10(20000.0 / 10);
+    const double fy = (top - p.SPL) / 50;
+    return {48 + static_cast<int>(std::trunc(349 * fx)),
+            10 + static_cast<int>(std::trunc(175 * fy))};
+}
+
+bool insidePlotArea(QPoint p) {
+    return p.x() > 48 && p.x() < 48 + 348 && p.y() > 10 && p.y() < 10 + 174;
+}
+
+const char* const PictureFiles[] = {"SPL.png",  "Zel.png",   "Ausl.png", "SPLmax.png",
+                                    "Pmax.png", "Znorm.png", "Phia.png"};
+
+TEST_F(CliTest, PicturesShowTheRunWhereTheMappingPutsIt) {
+    const fs::path pictures = m_dir / "pictures";
+    const Outcome o = sim("run --format tsv --pictures " + pictures.string());
+    ASSERT_EQ(o.status, 0) << o.err;
+    for (const char* file : PictureFiles) {
+        const QImage picture(QString::fromStdString((pictures / file).string()));
+        ASSERT_FALSE(picture.isNull()) << file;
+        EXPECT_EQ(picture.size(), QSize(412, 233)) << file;
+    }
+    const std::vector<LevelPoint> run = levelRows(o.out);
+    ASSERT_GT(run.size(), 10u);
+    const double top = levelAxisTop({run});
+    const QImage spl(QString::fromStdString((pictures / "SPL.png").string()));
+    int onCurve = 0;
+    for (const LevelPoint& p : run) {
+        const QPoint pixel = levelPixel(p, top);
+        if (!insidePlotArea(pixel))
+            continue;
+        EXPECT_EQ(spl.pixelColor(pixel), QColor(0, 0, 0)) << p.f << " Hz";
+        ++onCurve;
+    }
+    EXPECT_GT(onCurve, static_cast<int>(run.size()) / 2);
+}
+
+TEST_F(CliTest, SeveralProjectsAreDrawnOverlaidInTheirSlots) {
+    // Horn lengths 2.4 m and 0.6 m end at FmaxEff = 10·c/L ≈ 1415 Hz and 5659 Hz.
+    const fs::path black = project("black.vmx", {{"Hornl\xE4nge=1.2", "Hornl\xE4nge=2.4"}});
+    const fs::path red = project("red.vmx", {{"Hornl\xE4nge=1.2", "Hornl\xE4nge=0.6"}});
+    const Outcome alone[] = {
+        sim("run " + black.string() + " --format tsv"),
+        sim("run " + red.string() + " --format tsv --out " + (m_dir / "red").string())};
+    ASSERT_EQ(alone[0].status, 0);
+    ASSERT_EQ(alone[1].status, 0);
+    const std::vector<LevelPoint> runs[] = {levelRows(alone[0].out), levelRows(alone[1].out)};
+
+    const fs::path pictures = m_dir / "pictures";
+    const fs::path out = m_dir / "both";
+    const Outcome both = sim("run " + black.string() + " " + red.string() + " --out " +
+                             out.string() + " --pictures " + pictures.string() + " --format tsv");
+    ASSERT_EQ(both.status, 0) << both.err;
+    // The tables are those of the last run.
+    EXPECT_EQ(readFile(out / "data.txt"), readFile(m_dir / "red" / "data.txt"));
+    EXPECT_EQ(both.out, alone[1].out);
+
+    const QImage spl(QString::fromStdString((pictures / "SPL.png").string()));
+    const double top = levelAxisTop({runs[0], runs[1]});
+    const double blackEnd = runs[0].back().f;
+    int redAlone = 0;
+    for (const LevelPoint& p : runs[1]) {
+        const QPoint pixel = levelPixel(p, top);
+        if (p.f > 1.1 * blackEnd && insidePlotArea(pixel)) {
+            EXPECT_EQ(spl.pixelColor(pixel), QColor(255, 0, 0)) << p.f << " Hz";
+            ++redAlone;
+        }
+    }
+    EXPECT_GT(redAlone, 5);
+    // Black is drawn last, over red.
+    for (const LevelPoint& p : runs[0]) {
+        if (const QPoint pixel = levelPixel(p, top); insidePlotArea(pixel)) {
+            EXPECT_EQ(spl.pixelColor(pixel), QColor(0, 0, 0)) << p.f << " Hz";
+        }
+    }
+}
+
+TEST_F(CliTest, PicturesRefuseBadRequestsAndWriteNothingForARefusedProject) {
+    const fs::path p = project("p.vmx", {});
+    const fs::path refused = project("refused.vmx", {{"SP=0", "SP=2"}}); // driver beyond the horn
+    const fs::path pictures = m_dir / "pictures";
+    const Outcome o = sim("run " + p.string() + " " + refused.string() + " --pictures " +
+                          pictures.string() + " --out " + (m_dir / "out").string());
+    EXPECT_EQ(o.status, 3);
+    EXPECT_FALSE(fs::exists(pictures / "SPL.png"));
+    EXPECT_FALSE(fs::exists(m_dir / "out" / "data.txt"));
+
+    const std::string five =
+        p.string() + " " + p.string() + " " + p.string() + " " + p.string() + " " + p.string();
+    EXPECT_EQ(sim("run " + five + " --pictures " + pictures.string()).status, 2);
+    EXPECT_EQ(sim("run " + p.string() + " --sweep Editl1=1:2:2 --out " + m_dir.string() +
+                  " --pictures " + pictures.string())
+                  .status,
+              2);
+    // A picture folder that cannot be created.
+    std::ofstream(m_dir / "file") << "x";
+    EXPECT_EQ(sim("run --pictures " + (m_dir / "file" / "sub").string()).status, 2);
+    EXPECT_NE(sim("--help").out.find("--pictures DIR"), std::string::npos);
+}
+#endif
 
 } // namespace

@@ -8,12 +8,15 @@
 #include <cmath>
 
 #include <QDir>
+#include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
 
 #include "CrossoverElements.h"
 #include "CurveGeometry.h"
 #include "EvoSwatch.h"
 #include "FormState.h"
+#include "PlotGrid.h"
 #include "PlotPainter.h"
 #include "PlotTestRows.h"
 #include "Simulation.h"
@@ -273,6 +276,30 @@ TEST(PaintPlot, StripCarriesLabelsOnceTheGridIsDrawn) {
     const QImage fresh = plot::RenderPlot(in);
     EXPECT_EQ(darkPixels(fresh, Design.strip.left, 412), 0);
     EXPECT_EQ(imagePixel(fresh, {W / 2, H / 2}), rgb(in.buttonFace));
+}
+
+// 20 kHz is both the last decade label and the fmax label at the right edge, a pixel apart:
+// the second writing covers the first instead of thickening it.
+TEST(PaintPlot, LabelWrittenTwiceShowsOnce) {
+    const plot::PlotInput in = flatInput(PlotKind::SPL);
+    const QImage drawn = plot::RenderPlot(in);
+    const QFontMetrics metrics(plot::PlotFont());
+    const QString text = QStringLiteral("20k");
+    const int width = metrics.horizontalAdvance(text);
+    const QRect cell(plot::StripLabelLeft(Design.stripOffset() + W, width), 0, width,
+                     Design.strip.height);
+    QImage once(Design.strip.width, Design.strip.height, QImage::Format_RGB32);
+    once.fill(in.buttonFace);
+    {
+        QPainter painter(&once);
+        painter.setFont(plot::PlotFont());
+        painter.setPen(Qt::black);
+        painter.drawText(cell, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+    }
+    for (int y = 0; y < cell.height(); ++y)
+        for (int x = cell.left(); x <= cell.right() && x < once.width(); ++x)
+            ASSERT_EQ(drawn.pixel(Design.strip.left + x, Design.strip.top + y), once.pixel(x, y))
+                << x << ", " << y;
 }
 
 TEST(EvoSwatch, FrameForTheOthersFullSquareForTheNextSlot) {

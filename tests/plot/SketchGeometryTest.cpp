@@ -185,8 +185,16 @@ TEST(SketchGeometry, RearLoadedHornKeepsItsArrowInTheImage) {
 }
 
 TEST(SketchGeometry, Notices) {
-    // The default project: front-loaded without a rear chamber length.
-    SketchDrawing d = DrawSketch(RunProject(model::FormState{}), W, H);
+    // A front-loaded horn without a rear chamber length.
+    model::FormState noRearLength;
+    noRearLength.EditLrk = "0";
+    SketchDrawing d = DrawSketch(RunProject(noRearLength), W, H);
+    ASSERT_EQ(d.notices.size(), 1u);
+    EXPECT_EQ(d.notices[0], (engine::Notice{"Notice", "LRC is 0!"}));
+    EXPECT_NEAR(d.RKArea, d.VKArea, 0);
+    // The default project runs without a notice.
+    EXPECT_TRUE(DrawSketch(RunProject(model::FormState{}), W, H).notices.empty());
+    d = DrawSketch(RunProject(noRearLength), W, H);
     ASSERT_EQ(d.notices.size(), 1u);
     EXPECT_EQ(d.notices[0], (engine::Notice{"Notice", "LRC is 0!"}));
     EXPECT_NEAR(d.RKArea, d.VKArea, 0);

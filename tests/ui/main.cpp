@@ -7,6 +7,7 @@
 
 QObject* makeStartupTest();
 QObject* makeMainWindowTest();
+QObject* makePlotWindowsTest();
 QObject* makeCrossoverPageTest();
 QObject* makeFileMenuTest();
 QObject* makeLivePreviewTest();
@@ -21,7 +22,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     ui::Appearance::apply(application);
     int failed = 0;
-    for (auto make : {makeStartupTest, makeMainWindowTest, makeCrossoverPageTest, makeLivePreviewTest, makeFileMenuTest,
+    for (auto make : {makeStartupTest, makeMainWindowTest, makePlotWindowsTest, makeCrossoverPageTest, makeLivePreviewTest, makeFileMenuTest,
                       makeSketchWindowTest, makeHtmlExportTest}) {
         std::unique_ptr<QObject> test(make());
         failed += QTest::qExec(test.get(), argc, argv);
