@@ -143,8 +143,8 @@ bool splitAssignment(const std::string& text, std::string& name, std::string& va
 }
 
 // "start:stop:count" or "log:start:stop:count" → the values of the sweep.
-bool parseSweep(const std::string& spec, std::vector<double>& values, std::string& error) {
-    std::string rest = spec;
+bool parseSweep(const std::string& range, std::vector<double>& values, std::string& error) {
+    std::string rest = range;
     const bool logarithmic = rest.rfind("log:", 0) == 0;
     if (logarithmic)
         rest = rest.substr(4);
@@ -193,9 +193,9 @@ int parseRun(const std::vector<std::string>& args, RunRequest& r, std::ostream& 
             }
             r.sets.emplace_back(name, value);
         } else if (a == "--sweep" && hasValue) {
-            std::string spec, error;
-            if (!r.sweepControl.empty() || !splitAssignment(args[++i], r.sweepControl, spec) ||
-                !parseSweep(spec, r.sweepValues, error)) {
+            std::string range, error;
+            if (!r.sweepControl.empty() || !splitAssignment(args[++i], r.sweepControl, range) ||
+                !parseSweep(range, r.sweepValues, error)) {
                 err << "velmora-sim: --sweep Control=start:stop:count (once): " << error << "\n";
                 return ExitBadArguments;
             }
